@@ -1,0 +1,141 @@
+#include "recordfile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <utility>
+
+#include "ioerror.h"
+
+namespace mensurio {
+namespace {
+
+FaultHook& Hook() {
+  static FaultHook hook;
+  return hook;
+}
+
+void AskHook(FileStep step, const std::string& name) {
+  if (Hook())
+    if (int code = Hook()(step, name)) throw IoError(code);
+}
+
+[[noreturn]] void ThrowErrno() { throw IoError(IoCodeFromErrno(errno)); }
+
+}  // namespace
+
+void SetFaultHook(FaultHook hook) { Hook() = std::move(hook); }
+
+RecordFile::RecordFile(int fd, std::string name, int record_size)
+    : fd_(fd), name_(std::move(name)), record_size_(record_size) {}
+
+RecordFile::RecordFile(RecordFile&& other) noexcept { *this = std::move(other); }
+
+RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+    name_ = std::move(other.name_);
+    record_size_ = other.record_size_;
+    position_ = other.position_;
+  }
+  return *this;
+}
+
+RecordFile::~RecordFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void RecordFile::Check(FileStep step) const { AskHook(step, name_); }
+
+RecordFile RecordFile::Open(const std::string& name, int record_size, bool writable) {
+  AskHook(FileStep::Open, name);
+  if (name.empty()) throw IoError(kIoInvalidName);
+  int fd = ::open(name.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+  if (fd < 0) ThrowErrno();
+  struct stat st;
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw IoError(S_ISDIR(st.st_mode) ? kIoAccessDenied : kIoInvalidName);
+  }
+  return RecordFile(fd, name, record_size);
+}
+
+RecordFile RecordFile::Create(const std::string& name, int record_size) {
+  AskHook(FileStep::Create, name);
+  if (name.empty()) throw IoError(kIoInvalidName);
+  int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) ThrowErrno();
+  return RecordFile(fd, name, record_size);
+}
+
+int32_t RecordFile::Count() const {
+  struct stat st;
+  if (::fstat(fd_, &st) != 0) ThrowErrno();
+  return static_cast<int32_t>(st.st_size / record_size_);
+}
+
+bool RecordFile::AtEnd() const { return position_ >= Count(); }
+
+void RecordFile::Seek(int32_t record) {
+  Check(FileStep::Seek);
+  if (record < 0 || record > Count()) throw IoError(kIoReadPastEof);
+  position_ = record;
+}
+
+void RecordFile::Read(void* record) {
+  Check(FileStep::Read);
+  ssize_t n = ::pread(fd_, record, record_size_, position_ * record_size_);
+  if (n < 0) ThrowErrno();
+  if (n != record_size_) throw IoError(kIoReadPastEof);
+  ++position_;
+}
+
+void RecordFile::Write(const void* record) {
+  Check(FileStep::Write);
+  const char* p = static_cast<const char*>(record);
+  int64_t offset = position_ * record_size_;
+  for (ssize_t left = record_size_; left > 0;) {
+    ssize_t n = ::pwrite(fd_, p, left, offset);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno();
+    }
+    p += n;
+    offset += n;
+    left -= n;
+  }
+  ++position_;
+}
+
+void RecordFile::Flush() {
+  Check(FileStep::Flush);
+  if (::fsync(fd_) != 0) ThrowErrno();
+}
+
+void RecordFile::Close() {
+  if (fd_ < 0) return;
+  Check(FileStep::Close);
+  int fd = std::exchange(fd_, -1);
+  if (::close(fd) != 0) ThrowErrno();
+}
+
+bool FileExists(const std::string& name) {
+  struct stat st;
+  return ::stat(name.c_str(), &st) == 0;
+}
+
+void RemoveFile(const std::string& name) {
+  AskHook(FileStep::Remove, name);
+  if (::unlink(name.c_str()) != 0) ThrowErrno();
+}
+
+void RenameFile(const std::string& from, const std::string& to) {
+  AskHook(FileStep::Rename, from);
+  if (::rename(from.c_str(), to.c_str()) != 0) ThrowErrno();
+}
+
+}  // namespace mensurio
