@@ -1,0 +1,39 @@
+// MSR.INI: the last area, the sort order, the display mode and the origin
+// flags, in four lines of text.
+#pragma once
+
+#include <string>
+
+#include "messages.h"
+#include "unitlist.h"
+
+namespace mensurio {
+
+struct Settings {
+  int area_index = 1;
+  bool sort_alphabetical = true;
+  bool scientific_display = true;
+  OriginFlags origin_visible = AllOriginsShown();
+};
+
+constexpr const char* kSettingsMissingWarning =
+    "Die Datei \"MSR.INI\" wurde nicht gefunden. Der Mensurio wird mit Standardeinstellungen geöffnet";
+constexpr const char* kSettingsWriteWarning =
+    "Die Datei \"MSR.INI\" konnte nicht geschrieben werden. Die aktuellen Einstellungen können deshalb "
+    "nicht gespeichert werden.";
+
+// Reads MSR.INI of the working directory; on any failure (and for an area
+// number outside 1..47) the defaults and the warning.
+Settings ReadSettings(MessageBoxes& boxes);
+
+// The settings read from a file's bytes; false for a malformed file.
+bool ParseSettings(const std::string& bytes, Settings& out);
+
+// The file's bytes for these settings.
+std::string FormatSettings(const Settings& settings);
+
+// Writes MSR.INI through a temporary file renamed over it, so a failed write
+// leaves the old file whole; on failure the warning. Returns success.
+bool WriteSettings(const Settings& settings, MessageBoxes& boxes);
+
+}  // namespace mensurio
