@@ -27,3 +27,20 @@ test: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: the libFuzzer targets under AddressSanitizer and
+# UndefinedBehaviorSanitizer, each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS = areafile datasource numentry settings
+.PHONY: fuzz
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DMENSURIO_FUZZ=ON -DMENSURIO_WITH_UI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build build-fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build-fuzz/corpus/$$t; cp -n fuzz/corpus/$$t/* build-fuzz/corpus/$$t/ 2>/dev/null; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	    -artifact_prefix=build-fuzz/crash-$$t- build-fuzz/corpus/$$t 2>build-fuzz/fuzz_$$t.log \
+	    || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
+	  tail -1 build-fuzz/fuzz_$$t.log; \
+	done

@@ -113,3 +113,26 @@ const std::string& OriginNameCp1252(int code) {
 }
 
 }  // namespace mensurio
+
+namespace mensurio {
+
+int CountryBoxOrigin(int box) {
+  if (box >= 1 && box <= 3) return box;
+  if (box >= 4 && box <= 23) return box + 17;  // 21..40
+  if (box >= 24 && box <= 32) return box + 26;  // 50..58
+  if (box >= 33 && box <= 64) return box + 27;  // 60..91, code 59 skipped
+  return 0;
+}
+
+const char* CountryBoxCaption(int box) {
+  switch (int code = CountryBoxOrigin(box)) {
+    case 37: return "D-Baden";
+    case 38: return "D-Bayern";
+    case 39: return "D-Preußen";
+    case 40: return "D-Sachsen";
+    case 53: return "Griechenl.antik";
+    default: return OriginName(code);
+  }
+}
+
+}  // namespace mensurio

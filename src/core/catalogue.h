@@ -38,3 +38,14 @@ constexpr const char* kInfoFile = "G_INFO.DAT";
 constexpr const char* kTempFile = "TEMP.DAT";
 
 }  // namespace mensurio
+
+namespace mensurio {
+
+// The 64 check boxes of the countries dialog: box 1..64 switches one origin
+// code (1..3, 21..40, 50..58, 60..91 in four runs).
+constexpr int kCountryBoxCount = 64;
+int CountryBoxOrigin(int box);
+// The caption of a box: the origin name, or one of the five short captions.
+const char* CountryBoxCaption(int box);
+
+}  // namespace mensurio

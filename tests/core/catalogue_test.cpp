@@ -73,3 +73,33 @@ TEST(OriginTable, NamesAndGaps) {
 
 }  // namespace
 }  // namespace mensurio
+
+namespace mensurio {
+namespace {
+
+TEST(CountryBoxes, MappingRunsAgainstTheTable) {
+  struct Case { int box; int code; const char* caption; };
+  const Case cases[] = {
+      {1, 1, "SI-Einheit"},   {3, 3, "Englisches System"}, {4, 21, "Ägypten"},      {13, 30, "Brasilien"},
+      {19, 36, "Deutschland"}, {20, 37, "D-Baden"},        {21, 38, "D-Bayern"},     {22, 39, "D-Preußen"},
+      {23, 40, "D-Sachsen"},  {24, 50, "Finnland"},        {27, 53, "Griechenl.antik"}, {32, 58, "Indonesien"},
+      {33, 60, "Iran"},       {34, 61, "Israel antik"},    {54, 81, "Rußland"},      {63, 90, "USA"},
+      {64, 91, "Vietnam"},    {0, 0, ""},                  {65, 0, ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CountryBoxOrigin(c.box), c.code) << c.box;
+    EXPECT_STREQ(CountryBoxCaption(c.box), c.caption) << c.box;
+  }
+  std::vector<bool> seen(92, false);
+  for (int box = 1; box <= kCountryBoxCount; ++box) {
+    int code = CountryBoxOrigin(box);
+    EXPECT_FALSE(seen[code]) << code;
+    seen[code] = true;
+    EXPECT_STRNE(OriginName(code), "") << box;
+  }
+  EXPECT_FALSE(seen[4]);
+  EXPECT_FALSE(seen[59]);
+}
+
+}  // namespace
+}  // namespace mensurio

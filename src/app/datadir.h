@@ -1,0 +1,26 @@
+// The directory the program works in: every file is addressed by its bare
+// name there.
+#pragma once
+
+#include <string>
+
+namespace mensurio {
+
+// $MENSURIO_DIR when set, else $XDG_DATA_HOME/mensurio, else
+// ~/.local/share/mensurio.
+std::string DataDirectory();
+
+// The pristine shipped data: share/mensurio beside the installed program,
+// or data/ in a build tree. Empty when neither holds the files.
+std::string PristineDataDirectory(const std::string& program_dir);
+
+// Makes dir the working directory. The per-user directory (not one named by
+// MENSURIO_DIR) is created and filled from the pristine data when it does
+// not exist or is empty, so a first start finds everything. Returns an
+// error text (German) or "".
+std::string EnterDataDirectory(const std::string& program_dir);
+
+// Copies every regular file of `from` into the new directory `to`.
+bool FillFrom(const std::string& from, const std::string& to);
+
+}  // namespace mensurio

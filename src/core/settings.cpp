@@ -1,0 +1,144 @@
+#include "settings.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "catalogue.h"
+
+namespace mensurio {
+namespace {
+
+constexpr char kEndOfFile = 26;
+constexpr const char* kSettingsTemp = "MSR.INI.NEU";
+
+// Reads the text of MSR.INI the way the program's text-file reader does:
+// integers skip everything up to code 32 first; a line is skipped up to and
+// including its line feed; single characters include the line ends, and past
+// the end of the file the end-of-file character is delivered.
+class SettingsReader {
+ public:
+  explicit SettingsReader(const std::string& bytes) : s_(bytes) {}
+
+  bool ReadInteger(long& value) {
+    while (pos_ < s_.size() && static_cast<unsigned char>(s_[pos_]) <= 32) ++pos_;
+    if (pos_ >= s_.size()) {
+      value = 0;
+      return true;
+    }
+    size_t start = pos_;
+    while (pos_ < s_.size() && static_cast<unsigned char>(s_[pos_]) > 32) ++pos_;
+    std::string token = s_.substr(start, pos_ - start);
+    return token.size() <= 32 && ParseInteger(token, value);
+  }
+
+  void SkipLine() {
+    while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
+    if (pos_ < s_.size()) ++pos_;
+  }
+
+  char ReadChar() { return pos_ < s_.size() ? s_[pos_++] : kEndOfFile; }
+
+ private:
+  static bool ParseInteger(const std::string& token, long& value) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < token.size() && (token[i] == '+' || token[i] == '-')) negative = token[i++] == '-';
+    if (i == token.size()) return false;
+    long long v = 0;
+    for (; i < token.size(); ++i) {
+      if (token[i] < '0' || token[i] > '9') return false;
+      v = v * 10 + (token[i] - '0');
+      if (v > static_cast<long long>(INT_MAX) + 1) return false;
+    }
+    if (negative) v = -v;
+    if (v > INT_MAX || v < INT_MIN) return false;
+    value = static_cast<long>(v);
+    return true;
+  }
+
+  const std::string& s_;
+  size_t pos_ = 0;
+};
+
+bool ReadWholeFile(const char* name, std::string& bytes) {
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream s;
+  s << in.rdbuf();
+  if (in.bad()) return false;
+  bytes = s.str();
+  return true;
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  const char* p = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = ::write(fd, p, left);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    p += n;
+    left -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ParseSettings(const std::string& bytes, Settings& out) {
+  SettingsReader in(bytes);
+  long area = 0, sort = 0, display = 0;
+  if (!in.ReadInteger(area)) return false;
+  in.SkipLine();
+  if (!in.ReadInteger(sort)) return false;
+  in.SkipLine();
+  if (!in.ReadInteger(display)) return false;
+  in.SkipLine();
+  out.area_index = static_cast<int>(area);
+  out.sort_alphabetical = sort == 0;
+  out.scientific_display = display == 0;
+  for (int k = 1; k <= kOriginCount; ++k) out.origin_visible[k] = in.ReadChar() == '0' ? 0 : 1;
+  return true;
+}
+
+Settings ReadSettings(MessageBoxes& boxes) {
+  std::string bytes;
+  Settings settings;
+  // An area number outside 1..47 cannot select an area: it counts as a bad
+  // file, like one that cannot be read.
+  if (ReadWholeFile(kSettingsFile, bytes) && ParseSettings(bytes, settings) && IsValidArea(settings.area_index))
+    return settings;
+  boxes.Show(BoxKind::Warning, kSettingsMissingWarning);
+  return Settings{};
+}
+
+std::string FormatSettings(const Settings& settings) {
+  std::string s = std::to_string(settings.area_index) + "\r\n";
+  s += settings.sort_alphabetical ? "0\r\n" : "1\r\n";
+  s += settings.scientific_display ? "0\r\n" : "1\r\n";
+  for (int k = 1; k <= kOriginCount; ++k) s += settings.origin_visible[k] == 1 ? '1' : '0';
+  return s;
+}
+
+bool WriteSettings(const Settings& settings, MessageBoxes& boxes) {
+  // The new content goes to a temporary file first and replaces MSR.INI in
+  // one step, so a failed write never leaves a truncated settings file.
+  std::string bytes = FormatSettings(settings);
+  int fd = ::open(kSettingsTemp, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  bool ok = fd >= 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  if (fd >= 0 && ::close(fd) != 0) ok = false;
+  if (ok && std::rename(kSettingsTemp, kSettingsFile) != 0) ok = false;
+  if (!ok) {
+    if (fd >= 0) std::remove(kSettingsTemp);
+    boxes.Show(BoxKind::Warning, kSettingsWriteWarning);
+  }
+  return ok;
+}
+
+}  // namespace mensurio

@@ -1,0 +1,499 @@
+#include "tmywindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QToolButton>
+
+#include "areainfo.h"
+#include "conversion.h"
+#include "ioerror.h"
+#include "tlaender_dlg.h"
+#include "tueberbox.h"
+#include "tvorsatzzeichen.h"
+#include "originpixmap.h"
+#include "qttext.h"
+#include "startup.h"
+#include "text.h"
+#include "uifonts.h"
+#include "unitrow.h"
+
+namespace mensurio::ui {
+namespace {
+
+constexpr const char* kEmptyListMessage =
+    "Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle Einheiten oder alle Länder "
+    "ausgeblendet oder die Datendatei konnte nicht geöffnet werden.";
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y, const QFont& font,
+                  const QColor& color) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(name);
+  label->setFont(font);
+  SetTextColor(label, color);
+  label->move(x, y);
+  label->adjustSize();
+  return label;
+}
+
+QLabel* MakeImage(QWidget* parent, const char* name, int x, int y) {
+  auto* image = new QLabel(parent);
+  image->setObjectName(name);
+  image->setGeometry(x, y, 32, 16);
+  return image;
+}
+
+QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QRect& geometry) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(name);
+  button->setToolTip(hint);
+  button->setGeometry(geometry);
+  button->setAutoRaise(false);
+  button->setFocusPolicy(Qt::NoFocus);
+  return button;
+}
+
+// Places a label's right neighbour `gap` pixels right of its right edge.
+void PlaceRightOf(QWidget* neighbour, const QWidget* label, int gap) {
+  neighbour->move(label->x() + label->width() + gap, neighbour->y());
+}
+
+}  // namespace
+
+TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), platform_(std::move(platform)) {
+  setObjectName("MyWindow");
+  setWindowTitle("Mensurio");
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFont(PixelFont("Arial", 11));
+  SetTextColor(this, kBlue);
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  client->setFixedSize(561, 373);
+  setCentralWidget(client);
+  BuildControls(client);
+  BuildMenu();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+TMyWindow::~TMyWindow() = default;
+
+void TMyWindow::BuildControls(QWidget* client) {
+  MakeLabel(client, "Label4", "Gebiet:", 10, 0, LabelFont(true), kBlue);
+  ComboBox1 = new QComboBox(client);
+  ComboBox1->setObjectName("ComboBox1");
+  ComboBox1->setEditable(false);  // a pure drop-down list: no area outside 1..47
+  ComboBox1->setGeometry(10, 20, 145, 21);
+  ComboBox1->setFont(SmallFont());
+  SetTextColor(ComboBox1, Qt::black);
+  connect(ComboBox1, &QComboBox::activated, this, [this](int) { ComboBox1Change(); });
+
+  SpeedButton2 = MakeButton(client, "SpeedButton2", QString::fromUtf8("Information über Gebiet"), {160, 20, 25, 21});
+  MakeLabel(client, "Label1", "Ausgangseinheit und Ergebnis:", 201, 5, LabelFont(true), kBlue);
+  Label_Ausgangseinheit = MakeLabel(client, "Label_Ausgangseinheit", "", 201, 25, LabelFont(), kRed);
+  Flagge1 = MakeImage(client, "Flagge1", 350, 25);
+  Label2 = MakeLabel(client, "Label2", "=", 405, 25, PixelFont("MS Sans Serif", 16, true), kRed);
+
+  Panel1 = new QFrame(client);
+  Panel1->setObjectName("Panel1");
+  Panel1->setGeometry(10, 45, 206, 281);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setLineWidth(1);
+  auto* name = MakeLabel(Panel1, "LabelProgramm", "Mensurio", 0, 40, LabelFont(true), kBlue);
+  name->move((206 - name->width()) / 2, 40);
+  auto* version =
+      MakeLabel(Panel1, "LabelVersion", QString::fromUtf8("Version 4.0 für Windows 95"), 0, 64,
+                PixelFont("MS Sans Serif", 11, false, true), kBlue);
+  version->move((206 - version->width()) / 2, 64);
+  auto* earth = new QLabel(Panel1);
+  earth->setObjectName("ImageErde");
+  earth->setGeometry((206 - 120) / 2, 120, 120, 90);
+  earth->setScaledContents(true);
+
+  ListBoxEinheit = new UnitListBox(client);
+  ListBoxEinheit->setObjectName("ListBoxEinheit");
+  ListBoxEinheit->setGeometry(226, 46, 327, 259);
+  ListBoxEinheit->setFont(SmallFont());
+  ListBoxEinheit->SetContentSource([this](int row) {
+    UnitRowContent content;
+    if (row < 0 || row >= static_cast<int>(units.size())) return content;
+    const TAusgabetextobject& e = units[static_cast<size_t>(row)];
+    content.name = FromCp1252(e.name());
+    content.image = OriginPixmap(e.origin());
+    if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
+    return content;
+  });
+  connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, [this](int) { ListBoxEinheitClick(); });
+  connect(ListBoxEinheit, &UnitListBox::EnterPressed, this, &TMyWindow::ConvertCommand);
+
+  StatusBar1 = new QLabel(client);
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setGeometry(226, 308, 327, 21);
+  StatusBar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  StatusBar1->setFont(SmallFont());
+  StatusBar1->setIndent(2);
+  SetTextColor(StatusBar1, kBlue);
+
+  MakeLabel(client, "Label3", "Werteingabe:", 10, 337, LabelFont(true), kBlue);
+  Edit_Eingabe = new QLineEdit("1,0", client);
+  Edit_Eingabe->setObjectName("Edit_Eingabe");
+  Edit_Eingabe->setGeometry(100, 335, 71, 21);
+  Edit_Eingabe->setMaxLength(15);
+  Edit_Eingabe->setFont(SmallFont());
+  SetTextColor(Edit_Eingabe, Qt::black);
+  Edit_Eingabe->installEventFilter(this);
+  connect(Edit_Eingabe, &QLineEdit::returnPressed, this, &TMyWindow::ConvertCommand);
+
+  Label_gewaehlte_einheit = MakeLabel(client, "Label_gewaehlte_einheit", "", 180, 340, LabelFont(), kRed);
+  Image1 = MakeImage(client, "Image1", 330, 340);
+
+  Rechentaste = MakeButton(client, "Rechentaste", "Einheit umrechnen", {432, 335, 45, 25});
+  SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
+  SpeedButton3 = MakeButton(client, "SpeedButton3", "Markierte Einheit ausblenden", {512, 335, 25, 25});
+  connect(Rechentaste, &QToolButton::clicked, this, &TMyWindow::RechentasteClick);
+  connect(SpeedButton3, &QToolButton::clicked, this, &TMyWindow::HideRequested);
+
+  Timer1 = new QTimer(this);
+  Timer1->setObjectName("Timer1");
+  Timer1->setInterval(500);
+  connect(Timer1, &QTimer::timeout, this, &TMyWindow::Timer1Timer);
+
+  // Tab order: list, entry, panel, area selector.
+  ListBoxEinheit->setFocusPolicy(Qt::StrongFocus);
+  setTabOrder(ListBoxEinheit, Edit_Eingabe);
+  setTabOrder(Edit_Eingabe, ComboBox1);
+}
+
+void TMyWindow::BuildMenu() {
+  auto add = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& key = {}) {
+    QAction* a = menu->addAction(QString::fromUtf8(caption));
+    a->setObjectName(name);
+    if (!key.isEmpty()) {
+      a->setShortcut(key);
+      a->setShortcutContext(Qt::WindowShortcut);
+    }
+    return a;
+  };
+  QMenuBar* bar = menuBar();
+  bar->setObjectName("MainMenu1");
+  QMenu* datei = bar->addMenu("&Datei");
+  Beenden1 = add(datei, "Beenden1", "&Beenden");
+  QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
+  Wertkopieren1 = add(bearbeiten, "Wertkopieren1", "&Kopieren Rechenergebnis", QKeySequence("Ctrl+C"));
+  Werteinfgen1 = add(bearbeiten, "Werteinfgen1", "&Einfügen in Werteingabefeld");
+  bearbeiten->addSeparator();
+  Einheitausblenden1 = add(bearbeiten, "Einheitausblenden1", "Einheit &ausblenden", QKeySequence("Ctrl+Del"));
+  Einheiteinblenden1 = add(bearbeiten, "Einheiteinblenden1", "Einheit &einblenden...");
+  AusgeblendeteEinheitenlschen1 =
+      add(bearbeiten, "AusgeblendeteEinheitenlschen1", "Au&sgeblendete Einheiten löschen");
+  bearbeiten->addSeparator();
+  EigeneEinheiteinfgen1 = add(bearbeiten, "EigeneEinheiteinfgen1", "Eigene Einheit ein&fügen...");
+  Umrechnungsfaktorndern1 = add(bearbeiten, "Umrechnungsfaktorndern1", "&Umrechnungsfaktor ändern...");
+  QMenu* einstellungen = bar->addMenu("&Einstellungen");
+  Fliekommaanzeige1 = add(einstellungen, "Fliekommaanzeige1", "&Fließkommaanzeige");
+  WissenschaZahlenanzeige1 = add(einstellungen, "WissenschaZahlenanzeige1", "&Wissenscha. Zahlenanzeige");
+  einstellungen->addSeparator();
+  EinheitensortierungnachAlphabet1 =
+      add(einstellungen, "EinheitensortierungnachAlphabet1", "Einheitensortierung nach &Alphabet");
+  EinheitensortierungnachLand1 = add(einstellungen, "EinheitensortierungnachLand1", "Einheitensortierung nach &Land");
+  einstellungen->addSeparator();
+  Lnderauseinblenden1 = add(einstellungen, "Lnderauseinblenden1", "Lä&nder aus-/einblenden...");
+  QMenu* hilfe = bar->addMenu("&Hilfe");
+  Index1 = add(hilfe, "Index1", "&Index", QKeySequence(Qt::Key_F1));
+  Vorsatzzeichen1 = add(hilfe, "Vorsatzzeichen1", "&Vorsatzzeichen");
+  hilfe->addSeparator();
+  ber1 = add(hilfe, "ber1", "&Über Mensurio");
+
+  connect(Beenden1, &QAction::triggered, this, &TMyWindow::Beenden1Click);
+  connect(Wertkopieren1, &QAction::triggered, this, &TMyWindow::Wertkopieren1Click);
+  connect(Werteinfgen1, &QAction::triggered, this, &TMyWindow::Werteinfgen1Click);
+  connect(Einheitausblenden1, &QAction::triggered, this, &TMyWindow::HideRequested);
+  connect(Fliekommaanzeige1, &QAction::triggered, this, &TMyWindow::Fliekommaanzeige1Click);
+  connect(WissenschaZahlenanzeige1, &QAction::triggered, this, &TMyWindow::WissenschaZahlenanzeige1Click);
+  connect(EinheitensortierungnachAlphabet1, &QAction::triggered, this,
+          &TMyWindow::EinheitensortierungnachAlphabet1Click);
+  connect(EinheitensortierungnachLand1, &QAction::triggered, this, &TMyWindow::EinheitensortierungnachLand1Click);
+  connect(Index1, &QAction::triggered, this, &TMyWindow::Index1Click);
+  connect(Lnderauseinblenden1, &QAction::triggered, this, &TMyWindow::Lnderauseinblenden1Click);
+  connect(Vorsatzzeichen1, &QAction::triggered, this, &TMyWindow::Vorsatzzeichen1Click);
+  connect(ber1, &QAction::triggered, this, &TMyWindow::ber1Click);
+  connect(SpeedButton2, &QToolButton::clicked, this, &TMyWindow::SpeedButton2Click);
+}
+
+void TMyWindow::CreateDialogs() {
+  Laender_Dlg = new TLaender_Dlg(*this);
+  ueberBox = new TueberBox(this);
+  Vorsatzzeichen = new TVorsatzzeichen(this);
+}
+
+bool TMyWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The menu's short cuts win over the entry's own Ctrl+C and Ctrl+Del while
+  // their items are enabled, as menu short cuts do.
+  if (watched == Edit_Eingabe && event->type() == QEvent::ShortcutOverride) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    QKeySequence pressed(key->keyCombination());
+    for (QAction* a : {Wertkopieren1, Einheitausblenden1}) {
+      if (a->isEnabled() && a->shortcut() == pressed) {
+        event->ignore();
+        return true;
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMyWindow::FormCreate() {
+  if (auto missing = FirstMissingRequiredFile()) {
+    platform_.boxes.Show(BoxKind::Error, MissingFileMessage(*missing));
+    return false;
+  }
+  results_valid = false;
+  Settings s = ReadSettings(platform_.boxes);
+  area_index = s.area_index;
+  sort_alphabetical = s.sort_alphabetical;
+  scientific_display = s.scientific_display;
+  origin_visible = s.origin_visible;
+  units.clear();
+  blink_phase = true;
+  return true;
+}
+
+void TMyWindow::FormShow() {
+  ComboBox1->setMaxVisibleItems(20);
+  ComboBox1->clear();
+  for (int n = 1; n <= kAreaCount; ++n) ComboBox1->addItem(QString::fromUtf8(AreaCatalogue(n).name));
+  ComboBox1->setCurrentIndex(area_index - 1);
+  LoadUnits();
+  FillUnitList();
+  ShowSelectedUnit();
+  Label_Ausgangseinheit->setText("");
+  Label2->setText("");
+  Flagge1->hide();
+  SetMenuStates();
+  Wertkopieren1->setEnabled(false);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    adjustSize();
+    move(screen->availableGeometry().center() - rect().center());
+  }
+}
+
+void TMyWindow::SetMenuStates() {
+  EinheitensortierungnachAlphabet1->setEnabled(!sort_alphabetical);
+  EinheitensortierungnachLand1->setEnabled(sort_alphabetical);
+  WissenschaZahlenanzeige1->setEnabled(!scientific_display);
+  Fliekommaanzeige1->setEnabled(scientific_display);
+}
+
+void TMyWindow::closeEvent(QCloseEvent* event) {
+  Settings s;
+  s.area_index = ComboBox1->currentIndex() + 1;
+  if (!IsValidArea(s.area_index)) s.area_index = area_index;
+  s.sort_alphabetical = sort_alphabetical;
+  s.scientific_display = scientific_display;
+  s.origin_visible = origin_visible;
+  WriteSettings(s, platform_.boxes);
+  units.clear();
+  platform_.help.Quit();
+  event->accept();
+}
+
+std::string TMyWindow::AreaFile() const { return AreaCatalogue(area_index).file; }
+
+void TMyWindow::LoadUnits() {
+  units = mensurio::LoadUnits(AreaFile(), origin_visible, sort_alphabetical, platform_.boxes);
+}
+
+void TMyWindow::FillUnitList() {
+  int remembered = results_valid ? ListBoxEinheit->currentRow() : -1;
+  {
+    QSignalBlocker block(ListBoxEinheit);
+    ListBoxEinheit->clear();
+    for (const TAusgabetextobject& e : units) ListBoxEinheit->addItem(FromCp1252(e.name()));
+    int row = results_valid ? remembered : 0;
+    if (!units.empty()) ListBoxEinheit->setCurrentRow(row >= 0 && row < static_cast<int>(units.size()) ? row : 0);
+  }
+  ListBoxEinheit->viewport()->update();
+  if (units.empty()) platform_.boxes.Show(BoxKind::Information, kEmptyListMessage);
+}
+
+int TMyWindow::SelectedIndex() const {
+  if (units.empty()) return -1;
+  int row = ListBoxEinheit->currentRow();
+  return row >= 0 && row < static_cast<int>(units.size()) ? row : 0;
+}
+
+void TMyWindow::SelectRow(int row) {
+  QSignalBlocker block(ListBoxEinheit);
+  ListBoxEinheit->setCurrentRow(row);
+}
+
+void TMyWindow::ShowSelectedUnit() {
+  if (units.empty()) {
+    Label_gewaehlte_einheit->setText("");
+    Image1->clear();
+    // Nothing is listed, so no country is chosen either.
+    StatusBar1->setText("");
+    return;
+  }
+  const TAusgabetextobject& e = units[static_cast<size_t>(SelectedIndex())];
+  StatusBar1->setText(QString::fromUtf8("Gewähltes Land:  ") + QString::fromUtf8(OriginName(e.origin())));
+  Label_gewaehlte_einheit->setText(FromCp1252(TrimRightBlanks(e.name())));
+  Label_gewaehlte_einheit->adjustSize();
+  PlaceRightOf(Image1, Label_gewaehlte_einheit, 5);
+  Image1->setPixmap(OriginPixmap(e.origin()));
+}
+
+void TMyWindow::ShowSourceUnit() {
+  Timer1->start();
+  Label_Ausgangseinheit->setText(Edit_Eingabe->text() + "  " + Label_gewaehlte_einheit->text());
+  Label_Ausgangseinheit->adjustSize();
+  Label2->setText("=");
+  Label2->adjustSize();
+  PlaceRightOf(Flagge1, Label_Ausgangseinheit, 5);
+  Flagge1->setPixmap(Image1->pixmap());
+  PlaceRightOf(Label2, Flagge1, 3);
+}
+
+void TMyWindow::Timer1Timer() {
+  Label_Ausgangseinheit->setVisible(blink_phase);
+  Flagge1->setVisible(blink_phase);
+  Label2->setVisible(blink_phase);
+  blink_phase = !blink_phase;
+}
+
+void TMyWindow::ClearSourceUnit() {
+  Timer1->stop();
+  Label_Ausgangseinheit->setText("");
+  Flagge1->hide();
+  Label2->setText("");
+}
+
+void TMyWindow::ComboBox1Change() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  results_valid = false;
+  Wertkopieren1->setEnabled(false);
+  ClearSourceUnit();
+  int selected = ComboBox1->currentIndex() + 1;
+  if (IsValidArea(selected)) area_index = selected;
+  units.clear();
+  LoadUnits();
+  FillUnitList();
+  ShowSelectedUnit();
+  if (!units.empty()) SelectRow(0);
+  QApplication::restoreOverrideCursor();
+}
+
+void TMyWindow::ListBoxEinheitClick() { ShowSelectedUnit(); }
+
+void TMyWindow::RechentasteClick() { ConvertCommand(); }
+
+void TMyWindow::ConvertCommand() {
+  if (units.empty()) return;
+  int top = ListBoxEinheit->TopIndex();
+  ConversionResult r = Convert(KindOfArea(area_index), units, static_cast<size_t>(SelectedIndex()),
+                               ToCp1252(Edit_Eingabe->text()));
+  switch (r.status) {
+    case ConversionStatus::Done:
+      FinishConversion();
+      break;
+    case ConversionStatus::BadInput:
+      platform_.boxes.Show(BoxKind::Error, r.message);
+      Edit_Eingabe->setFocus();
+      break;
+    case ConversionStatus::Overflow:
+      platform_.boxes.ReportError(r.message + ".");
+      ListBoxEinheit->viewport()->update();
+      break;
+  }
+  ListBoxEinheit->SetTopIndex(top);
+}
+
+void TMyWindow::FinishConversion() {
+  results_valid = true;
+  Wertkopieren1->setEnabled(true);
+  ShowSourceUnit();
+  FillUnitList();
+}
+
+void TMyWindow::Beenden1Click() { close(); }
+
+void TMyWindow::Wertkopieren1Click() {
+  if (units.empty() || ListBoxEinheit->currentRow() < 0) return;
+  const TAusgabetextobject& e = units[static_cast<size_t>(SelectedIndex())];
+  platform_.clipboard.SetText(FromCp1252(scientific_display ? e.scientific_text : e.float_text));
+}
+
+void TMyWindow::Werteinfgen1Click() {
+  Edit_Eingabe->setText("");
+  // As the entry's own paste: one line, cut at the entry's limit.
+  QString text = platform_.clipboard.Text();
+  qsizetype lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
+  Edit_Eingabe->insert(lineEnd < 0 ? text : text.left(lineEnd));
+}
+
+void TMyWindow::SetDisplayMode(bool scientific) {
+  scientific_display = scientific;
+  SetMenuStates();
+  int top = ListBoxEinheit->TopIndex();
+  if (results_valid) FillUnitList();
+  ListBoxEinheit->SetTopIndex(top);
+}
+
+void TMyWindow::WissenschaZahlenanzeige1Click() { SetDisplayMode(true); }
+
+void TMyWindow::Fliekommaanzeige1Click() { SetDisplayMode(false); }
+
+void TMyWindow::EinheitensortierungnachLand1Click() {
+  results_valid = false;
+  sort_alphabetical = false;
+  SetMenuStates();
+  SortUnitsByOrigin(units);
+  FillUnitList();
+  ClearSourceUnit();
+  ShowSelectedUnit();
+}
+
+void TMyWindow::EinheitensortierungnachAlphabet1Click() {
+  results_valid = false;
+  sort_alphabetical = true;
+  SetMenuStates();
+  LoadUnits();
+  FillUnitList();
+  ClearSourceUnit();
+  ShowSelectedUnit();
+}
+
+void TMyWindow::Index1Click() { platform_.help.ShowContents(kHelpFile); }
+
+}  // namespace mensurio::ui
+
+namespace mensurio::ui {
+
+void TMyWindow::Lnderauseinblenden1Click() { platform_.show_modal(*Laender_Dlg); }
+
+void TMyWindow::Vorsatzzeichen1Click() {
+  Vorsatzzeichen->show();
+  Vorsatzzeichen->raise();
+  Vorsatzzeichen->activateWindow();
+}
+
+void TMyWindow::ber1Click() { platform_.show_modal(*ueberBox); }
+
+void TMyWindow::SpeedButton2Click() {
+  try {
+    std::string text = ReadAreaInformation(area_index);
+    platform_.boxes.ShowPlain("Gebiet-Information", Cp1252ToUtf8(text));
+  } catch (const IoError& e) {
+    platform_.boxes.ReportError(IoErrorReport(e.code()));
+  }
+}
+
+}  // namespace mensurio::ui

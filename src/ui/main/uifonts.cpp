@@ -1,0 +1,33 @@
+#include "uifonts.h"
+
+#include <QWidget>
+
+namespace mensurio::ui {
+
+QFont PixelFont(const char* family, int pixels, bool bold, bool underline) {
+  QFont f(family);
+  f.setPixelSize(pixels);
+  f.setBold(bold);
+  f.setUnderline(underline);
+  return f;
+}
+
+QFont LabelFont(bool underline) { return PixelFont("MS Sans Serif", 13, false, underline); }
+
+QFont SmallFont() { return PixelFont("MS Sans Serif", 11); }
+
+void InstallFontSubstitutes() {
+  QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"});
+  QFont::insertSubstitutions("Courier", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"});
+}
+
+void SetTextColor(QWidget* widget, const QColor& color) {
+  QPalette p = widget->palette();
+  p.setColor(QPalette::WindowText, color);
+  p.setColor(QPalette::Text, color);
+  p.setColor(QPalette::ButtonText, color);
+  widget->setPalette(p);
+}
+
+}  // namespace mensurio::ui

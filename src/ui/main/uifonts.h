@@ -1,0 +1,25 @@
+// The fonts and colours of the windows.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+
+namespace mensurio::ui {
+
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+// A font of the given family and pixel height.
+QFont PixelFont(const char* family, int pixels, bool bold = false, bool underline = false);
+// The label font: MS Sans Serif, 13 pixels.
+QFont LabelFont(bool underline = false);
+// The 11-pixel MS Sans Serif of lists, edits and the status line.
+QFont SmallFont();
+
+// Maps the families the layout names (Arial, MS Sans Serif, Courier) to the
+// free fonts with the same metrics that Debian installs.
+void InstallFontSubstitutes();
+
+void SetTextColor(QWidget* widget, const QColor& color);
+
+}  // namespace mensurio::ui

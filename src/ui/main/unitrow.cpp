@@ -1,0 +1,80 @@
+#include "unitrow.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <cmath>
+
+namespace mensurio::ui {
+namespace {
+
+constexpr int kRowHeight = 16;
+const QColor kSilver(192, 192, 192);
+
+class UnitRowDelegate : public QStyledItemDelegate {
+ public:
+  explicit UnitRowDelegate(UnitListBox* list) : QStyledItemDelegate(list), list_(list) {}
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    UnitRowState state;
+    state.selected = option.state & QStyle::State_Selected;
+    state.focused = list_->hasFocus();
+    // The row spans the whole client width of the list, as its rectangle does.
+    QRect rect(0, option.rect.top(), list_->viewport()->width(), option.rect.height());
+    DrawUnitRow(*painter, rect, index.row(), state, list_->Content(index.row()), list_->palette(), list_->font());
+  }
+
+  QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+    return QSize(list_->viewport()->width(), kRowHeight);
+  }
+
+ private:
+  UnitListBox* list_;
+};
+
+}  // namespace
+
+void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowState& state,
+                 const UnitRowContent& content, const QPalette& palette, const QFont& font) {
+  painter.save();
+  // The colours the list box uses for the state: highlight for the selected
+  // row, the list's background and black text otherwise.
+  QColor fill = state.selected ? palette.color(QPalette::Active, QPalette::Highlight)
+                               : palette.color(QPalette::Active, QPalette::Base);
+  QColor text = state.selected ? palette.color(QPalette::Active, QPalette::HighlightedText) : QColor(Qt::black);
+  if (row % 2 == 1 && !(state.selected && state.focused)) fill = kSilver;
+  painter.fillRect(rect, fill);
+  painter.setFont(font);
+  painter.setPen(text);
+  int right = rect.left() + rect.width();
+  int nameX = static_cast<int>(std::lround(right / 3.0));
+  QRect textRect(nameX, rect.top(), right - nameX + 400, rect.height());
+  painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, content.name);
+  if (!content.image.isNull()) painter.drawPixmap(QPoint(right - 2 * rect.height(), rect.top()), content.image);
+  if (!content.result.isEmpty())
+    painter.drawText(QRect(rect.left(), rect.top(), 400, rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                     content.result);
+  painter.restore();
+}
+
+UnitListBox::UnitListBox(QWidget* parent) : QListWidget(parent) {
+  setItemDelegate(new UnitRowDelegate(this));
+  setUniformItemSizes(true);
+  setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+int UnitListBox::TopIndex() const { return verticalScrollBar()->value(); }
+
+void UnitListBox::SetTopIndex(int row) { verticalScrollBar()->setValue(row); }
+
+void UnitListBox::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit EnterPressed();
+    return;
+  }
+  QListWidget::keyPressEvent(event);
+}
+
+}  // namespace mensurio::ui
