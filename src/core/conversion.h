@@ -26,7 +26,9 @@ constexpr const char* kOverflowMessage = "Überlauf bei Gleitkomma-Operation";
 constexpr const char* kUnknownText = " unbekannt";
 
 // `entry` is the text of the value entry (Windows-1252), `source` the index
-// of the selected entry of `units`.
+// of the selected entry of `units` (an index beyond the list means entry 0).
+// The entry is checked first; an empty list is then left alone with status
+// Done (the command starts no conversion for an empty list).
 ConversionResult ConvertByFactor(UnitList& units, size_t source, const std::string& entry);
 ConversionResult ConvertCurrency(UnitList& units, size_t source, const std::string& entry);
 ConversionResult ConvertTemperature(UnitList& units, size_t source, const std::string& entry);

@@ -23,7 +23,14 @@ void MakeResultTexts(TAusgabetextobject& entry, double r);
 // width (13 for currencies, 17 otherwise), decimal comma.
 std::string FormatFactorText(long double v, int width);
 
-// A world-time offset (hours) as whole minutes, halves to even: "-300".
+// Nearest whole number, an exact half to the even neighbour.
+long double RoundHalfEven(long double x);
+
+// A world-time offset (hours) as whole minutes: 60 × hours in extended
+// precision, rounded halves to even.
+long double WorldTimeMinutes(long double hours);
+
+// The same as text: "-300".
 std::string WorldTimeMinutesText(long double hours);
 
 }  // namespace mensurio
