@@ -11,7 +11,8 @@ namespace mensurio {
 enum class ConversionStatus {
   Done,      // every entry has its texts; the closing steps follow
   BadInput,  // nothing changed; `message` is for the input error box
-  Overflow,  // stopped at a value beyond double; entries not reached keep their texts
+  Overflow,  // stopped at a value beyond double (or a world-time offset beyond 32 bits);
+             // entries not reached keep their texts
 };
 
 struct ConversionResult {
