@@ -95,7 +95,7 @@ TEST_F(MainWindow, TheSourceLineBlinks) {
   WriteLength();
   WriteSettingsFile(kLaenge);
   auto& w = Open();
-  w.SelectRow(2);  // Meter
+  w.ListBoxEinheit->setCurrentRow(2);  // the user picks Meter
   w.ConvertCommand();
   EXPECT_EQ(w.Label_Ausgangseinheit->text(), "1,0  Meter");
   EXPECT_EQ(w.Timer1->interval(), 500);

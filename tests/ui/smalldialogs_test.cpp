@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
 #include "uifixture.h"
+#include "unitrow.h"
 
 namespace mensurio::testing {
 namespace {
@@ -160,9 +162,9 @@ TEST_F(WindowTest, AboutBox) {
 
 TEST_F(WindowTest, AreaInformationFollowsTheArea) {
   std::string info(47 * 601, '\0');
-  info.replace(19 * 601, 10, "Über Länge");
+  info.replace(19 * 601, 10, "\xDC" "ber L\xE4nge");
   info.replace(28 * 601, 600, std::string(600, 'm'));
-  WriteBytes("G_INFO.DAT", *Utf8ToCp1252(info));
+  WriteBytes("G_INFO.DAT", info);
   WriteSettingsFile(kLaenge);
   auto& w = Open();
   w.SpeedButton2Click();

@@ -27,11 +27,18 @@ TLaender_Dlg::TLaender_Dlg(TMyWindow& main)
   GroupBox1 = new QGroupBox(this);
   GroupBox1->setObjectName("GroupBox1");
   GroupBox1->setGeometry(7, 4, 566, 216);
+  // Six columns of 90 pixels: the narrow face of the dialog font and a
+  // small gap beside the indicator keep "Römisches Reich" inside its column.
+  QFont narrow = font();
+  narrow.setFamily("Liberation Sans Narrow");
+  narrow.setPixelSize(11);
   for (int box = 1; box <= kCountryBoxCount; ++box) {
     auto* c = new QCheckBox(GroupBox1);
+    c->setFont(narrow);
+    c->setStyleSheet("QCheckBox { spacing: 3px; }");
     c->setObjectName(QString("CheckBox%1").arg(box));
     QPoint at = BoxPlace(box);
-    int width = box <= 3 ? 140 : 88;
+    int width = box <= 3 ? 148 : 88;
     c->setGeometry(at.x(), at.y(), width, 15);
     CheckBox[static_cast<size_t>(box - 1)] = c;
   }
