@@ -51,9 +51,7 @@ bool FillFrom(const std::string& from, const std::string& to) {
 
 std::string EnterDataDirectory(const std::string& program_dir) {
   std::string dir = DataDirectory();
-  const char* own = std::getenv("MENSURIO_DIR");
-  bool perUser = !(own && *own);
-  if (perUser && IsMissingOrEmpty(dir)) {
+  if (IsMissingOrEmpty(dir)) {
     std::string pristine = PristineDataDirectory(program_dir);
     if (pristine.empty() || !FillFrom(pristine, dir))
       return "Das Datenverzeichnis " + dir + " konnte nicht angelegt werden.";

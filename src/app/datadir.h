@@ -14,10 +14,10 @@ std::string DataDirectory();
 // or data/ in a build tree. Empty when neither holds the files.
 std::string PristineDataDirectory(const std::string& program_dir);
 
-// Makes dir the working directory. The per-user directory (not one named by
-// MENSURIO_DIR) is created and filled from the pristine data when it does
-// not exist or is empty, so a first start finds everything. Returns an
-// error text (German) or "".
+// Makes the data directory the working directory. A directory that does not
+// exist or is empty is first created and filled from the pristine data, so
+// a first start finds everything and emptying the directory restores the
+// shipped data. Returns an error text (German) or "".
 std::string EnterDataDirectory(const std::string& program_dir);
 
 // Copies every regular file of `from` into the new directory `to`.

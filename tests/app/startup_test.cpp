@@ -96,12 +96,15 @@ TEST_F(DataDirTest, LaterStartsKeepTheUsersChanges) {
   EXPECT_FALSE(fs::exists("ANZAHL.DAT"));  // a missing file is reported by the start-up check
 }
 
-TEST_F(DataDirTest, OwnDirectoryIsNeverFilled) {
+TEST_F(DataDirTest, OwnDirectoryIsFilledOnlyWhenEmpty) {
   fs::create_directories(dir.path() + "/own");
   ::setenv("MENSURIO_DIR", (dir.path() + "/own").c_str(), 1);
   EXPECT_EQ(EnterDataDirectory(dir.path() + "/prefix/bin"), "");
   EXPECT_EQ(fs::current_path(), fs::path(dir.path() + "/own"));
-  EXPECT_TRUE(fs::is_empty("."));
+  EXPECT_EQ(ReadBytes("MSR.INI"), "ini");
+  fs::remove("ANZAHL.DAT");
+  EXPECT_EQ(EnterDataDirectory(dir.path() + "/prefix/bin"), "");
+  EXPECT_FALSE(fs::exists("ANZAHL.DAT"));
 }
 
 TEST_F(DataDirTest, BuildTreeDataIsFound) {
