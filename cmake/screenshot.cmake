@@ -1,0 +1,10 @@
+# mensurio_screenshot: the main window after a conversion, as a PNG.
+if(NOT MENSURIO_WITH_UI)
+  return()
+endif()
+function(mensurio_screenshot_target)
+  add_executable(mensurio_screenshot ${CMAKE_SOURCE_DIR}/tools/screenshot/main.cpp)
+  target_link_libraries(mensurio_screenshot PRIVATE mensurio_ui)
+  target_compile_definitions(mensurio_screenshot PRIVATE MENSURIO_BUILD_DATA="${MENSURIO_DATA_DIR}")
+  add_dependencies(mensurio_screenshot mensurio_data)
+endfunction()
