@@ -44,3 +44,12 @@ fuzz: deps
 	    || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
 	  tail -1 build-fuzz/fuzz_$$t.log; \
 	done
+
+# The whole test suite once more, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+.PHONY: sanitize
+sanitize: deps
+	cmake -S . -B build-asan -DMENSURIO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) -E Install
