@@ -53,3 +53,13 @@ sanitize: deps
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) -E Install
+
+# Benchmarks (Google Benchmark): loading, converting, searching, formatting,
+# and the start-up compared with a minimal Qt window.
+BENCHES = mensurio_bench_load mensurio_bench_format mensurio_bench_search mensurio_bench_startup
+.PHONY: bench
+bench: configure
+	@for b in $(BENCHES); do \
+	  cmake --build $(BUILD) -j $(JOBS) --target $$b >/dev/null || exit 1; \
+	  echo "== $$b"; $(BUILD)/$$b --benchmark_min_time=0.2 || exit 1; \
+	done
