@@ -1,12 +1,13 @@
-// The yardstick of the start-up measurement: a minimal Qt window, ended as
-// soon as it is shown.
+// The yardstick of the start-up measurement: a minimal Qt window that shows
+// one line of text (so that it, too, starts the font system), ended as soon
+// as it is shown.
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
-#include <QWidget>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QWidget window;
+  QLabel window("Mensurio");
   window.setWindowTitle("Mensurio");
   window.resize(561, 373);
   window.show();

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QProxyStyle>
 #include <QPushButton>
 
 #include "tmywindow.h"
@@ -20,6 +21,21 @@ QPoint BoxPlace(int box) {
   return {kColumnX[column], 35 + row * 15};
 }
 
+// The application's style with a small gap between indicator and caption.
+class NarrowCheckBoxStyle : public QProxyStyle {
+ public:
+  NarrowCheckBoxStyle() : QProxyStyle(nullptr) {}
+  int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+    if (metric == PM_CheckBoxLabelSpacing) return 3;
+    return QProxyStyle::pixelMetric(metric, option, widget);
+  }
+};
+
+QStyle* NarrowCheckStyle() {
+  static NarrowCheckBoxStyle* style = new NarrowCheckBoxStyle;
+  return style;
+}
+
 }  // namespace
 
 TLaender_Dlg::TLaender_Dlg(TMyWindow& main)
@@ -35,10 +51,10 @@ TLaender_Dlg::TLaender_Dlg(TMyWindow& main)
   for (int box = 1; box <= kCountryBoxCount; ++box) {
     auto* c = new QCheckBox(GroupBox1);
     c->setFont(narrow);
-    c->setStyleSheet("QCheckBox { spacing: 3px; }");
+    c->setStyle(NarrowCheckStyle());
     c->setObjectName(QString("CheckBox%1").arg(box));
     QPoint at = BoxPlace(box);
-    int width = box <= 3 ? 148 : 88;
+    int width = box <= 3 ? 148 : 89;
     c->setGeometry(at.x(), at.y(), width, 15);
     CheckBox[static_cast<size_t>(box - 1)] = c;
   }

@@ -4,8 +4,22 @@
 
 namespace mensurio::ui {
 
+namespace {
+
+// The free font with the metrics of a family the layout names; looking the
+// installed family up directly spares the font system its substitution and
+// fallback search.
+QString InstalledFamily(const char* family) {
+  QString f = QString::fromLatin1(family);
+  if (f == "Arial" || f == "MS Sans Serif") return "Liberation Sans";
+  if (f == "Courier") return "Liberation Mono";
+  return f;
+}
+
+}  // namespace
+
 QFont PixelFont(const char* family, int pixels, bool bold, bool underline) {
-  QFont f(family);
+  QFont f(InstalledFamily(family));
   f.setPixelSize(pixels);
   f.setBold(bold);
   f.setUnderline(underline);
