@@ -17,6 +17,8 @@ DialogFrame::DialogFrame(const char* objectName, const QString& caption, int wid
   setFont(PixelFont("MS Sans Serif", 11));
 }
 
+void DialogFrame::UseBoldFormFont() { setFont(PixelFont("MS Sans Serif", 11, true)); }
+
 void DialogFrame::showEvent(QShowEvent* event) {
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -29,6 +31,31 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, const QString& ca
   b->setGeometry(geometry);
   b->setAutoDefault(false);
   return b;
+}
+
+}  // namespace mensurio::ui
+
+#include <QFrame>
+#include <QStyle>
+
+namespace mensurio::ui {
+
+OkCancelDialog::OkCancelDialog(const char* objectName, const QString& caption, int width, int height,
+                               const QRect& bevel, int buttons_y, QWidget* parent)
+    : DialogFrame(objectName, caption, width, height, parent) {
+  UseBoldFormFont();
+  auto* frame = new QFrame(this);
+  frame->setObjectName("Bevel1");
+  frame->setGeometry(bevel);
+  frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  int middle = width / 2;
+  OKBtn = MakePushButton(this, "OKBtn", "OK", {middle - 90, buttons_y, 80, 25});
+  OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  OKBtn->setDefault(true);
+  CancelBtn = MakePushButton(this, "CancelBtn", "Abbrechen", {middle + 10, buttons_y, 80, 25});
+  CancelBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+  connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
 }
 
 }  // namespace mensurio::ui

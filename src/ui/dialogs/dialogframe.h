@@ -15,9 +15,31 @@ class DialogFrame : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // The maintenance dialogs: bold form font, regular labels and edits.
+  void UseBoldFormFont();
 };
 
 // A push button at a place, with a caption.
 QPushButton* MakePushButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry);
+
+}  // namespace mensurio::ui
+
+namespace mensurio::ui {
+
+// A maintenance dialog: a framed bevel, the bold form font, and the buttons
+// "OK" (default, check-mark glyph) and "Abbrechen" (also Esc) at a row.
+class OkCancelDialog : public DialogFrame {
+  Q_OBJECT
+ public:
+  OkCancelDialog(const char* objectName, const QString& caption, int width, int height, const QRect& bevel,
+                 int buttons_y, QWidget* parent);
+
+  QPushButton* OKBtn;
+  QPushButton* CancelBtn;
+
+ public slots:
+  virtual void OKBtnClick() = 0;
+  virtual void CancelBtnClick() = 0;
+};
 
 }  // namespace mensurio::ui

@@ -1,0 +1,35 @@
+// "Eigene Einheit einfügen - Weltzeit": an own place with its difference to
+// universal time in minutes.
+#pragma once
+
+#include "dialogframe.h"
+
+class QLineEdit;
+
+namespace mensurio::ui {
+
+class TMyWindow;
+
+class TDlg_eigene_einfuegen_WZ : public OkCancelDialog {
+  Q_OBJECT
+ public:
+  explicit TDlg_eigene_einfuegen_WZ(TMyWindow& main);
+
+  QLineEdit* Edit1;
+  QLineEdit* Edit2;
+  QLineEdit* Edit3;
+  QLineEdit* Edit5;
+
+ public slots:
+  void FormShow();
+  void OKBtnClick() override;
+  void CancelBtnClick() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  TMyWindow& main_;
+};
+
+}  // namespace mensurio::ui
