@@ -38,18 +38,20 @@ FactorChangeResult ChangeFactor(int area, TAusgabetextobject& entry, const std::
 FactorChangeResult ChangeCurrencyFactor(int area, TAusgabetextobject& entry, const std::string& factor_text,
                                         const std::string& validity, const std::string& approx_value,
                                         MessageBoxes& boxes) {
-  return Apply(area, entry, ReadFactorText(factor_text),
-               [&](UnitRecord& r) {
-                 SetFieldOrBlanks(r.validity, validity);
-                 SetFieldOrBlanks(r.approx_value, approx_value);
-               },
-               boxes);
+  return Apply(
+      area, entry, ReadFactorText(factor_text),
+      [&](UnitRecord& r) {
+        SetFieldOrBlanks(r.validity, validity);
+        SetFieldOrBlanks(r.approx_value, approx_value);
+      },
+      boxes);
 }
 
 FactorChangeResult ChangeWorldTimeFactor(int area, TAusgabetextobject& entry, const std::string& minutes_text,
                                          const std::string& summer_time, MessageBoxes& boxes) {
-  return Apply(area, entry, ReadMinutesAsHours(minutes_text),
-               [&](UnitRecord& r) { SetFieldOrBlanks(r.validity, summer_time); }, boxes);
+  return Apply(
+      area, entry, ReadMinutesAsHours(minutes_text),
+      [&](UnitRecord& r) { SetFieldOrBlanks(r.validity, summer_time); }, boxes);
 }
 
 }  // namespace mensurio

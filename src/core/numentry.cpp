@@ -105,7 +105,7 @@ std::optional<int32_t> ReadWholeNumber(std::string_view text) {
   size_t count = 0;
   for (; !s.AtEnd(); ++s.at, ++count) {
     char c = s.Peek();
-    int digit = IsDigit(c) ? c - '0'
+    int digit = IsDigit(c)                             ? c - '0'
                 : (base == 16 && c >= 'A' && c <= 'F') ? c - 'A' + 10
                 : (base == 16 && c >= 'a' && c <= 'f') ? c - 'a' + 10
                                                        : -1;

@@ -34,14 +34,13 @@ OwnUnitResult Insert(int area, const Texts& texts, MessageBoxes& boxes) {
   }
   InsertRecordSorted rule(*record);
   return RewriteAreaFile(AreaCatalogue(area).file, rule, boxes) ? OwnUnitResult::Inserted
-                                                                 : OwnUnitResult::Failed;
+                                                                : OwnUnitResult::Failed;
 }
 
 }  // namespace
 
 RuleAnswer InsertRecordSorted::Ask(const UnitRecord& record) {
-  if (written_ || CompareNames(FieldText(record.name), FieldText(record_.name)) < 0)
-    return RuleAnswer::Write;
+  if (written_ || CompareNames(FieldText(record.name), FieldText(record_.name)) < 0) return RuleAnswer::Write;
   written_ = true;
   return RuleAnswer::WriteNewFirst;
 }

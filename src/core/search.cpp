@@ -41,7 +41,8 @@ std::string WithOrigin(std::string_view text, const UnitRecord& r) {
 // Decides whether a record is a hit and gives its line.
 class Matcher {
  public:
-  Matcher(SearchMode mode, const std::string& text) : mode_(mode), text_(mode == SearchMode::Name ? LowerAZ(text) : text) {}
+  Matcher(SearchMode mode, const std::string& text)
+      : mode_(mode), text_(mode == SearchMode::Name ? LowerAZ(text) : text) {}
 
   std::optional<std::string> Line(const UnitRecord& r) const {
     return mode_ == SearchMode::Name ? NameLine(r) : SymbolLine(r);
@@ -80,8 +81,8 @@ void SearchArea(int area, const Matcher& matcher, SearchResult& result) {
     f.Read(&r);
     std::optional<std::string> line = matcher.Line(r);
     if (!line) continue;
-    result.hits.push_back({FieldText(r.name), matcher.HitSymbol(r), FieldText(r.other_name), r.visible, area,
-                           r.origin, n});
+    result.hits.push_back(
+        {FieldText(r.name), matcher.HitSymbol(r), FieldText(r.other_name), r.visible, area, r.origin, n});
     result.lines.push_back(std::move(*line));
   }
   f.Close();

@@ -11,10 +11,10 @@
 
 namespace mensurio::testing {
 
-constexpr int kLaenge = 20;       // "LAENGE.DAT"
-constexpr int kTemperatur = 35;   // "TEMPERA.DAT"
-constexpr int kWaehrungen = 41;   // "WAEHRUNG.DAT"
-constexpr int kWeltzeit = 44;     // "WELTZEIT.DAT"
+constexpr int kLaenge = 20;      // "LAENGE.DAT"
+constexpr int kTemperatur = 35;  // "TEMPERA.DAT"
+constexpr int kWaehrungen = 41;  // "WAEHRUNG.DAT"
+constexpr int kWeltzeit = 44;    // "WELTZEIT.DAT"
 
 // A record whose every byte without a meaning (behind the zeros of the text
 // fields, the spare fields) holds a pattern no writer produces, so that a
@@ -31,7 +31,9 @@ inline UnitRecord Marked(const std::string& name, int visible = 1, int origin = 
   return r;
 }
 
-inline std::string Bytes(const UnitRecord& r) { return std::string(reinterpret_cast<const char*>(&r), sizeof r); }
+inline std::string Bytes(const UnitRecord& r) {
+  return std::string(reinterpret_cast<const char*>(&r), sizeof r);
+}
 
 inline std::vector<UnitRecord> Records(const std::string& file) {
   std::string bytes = ReadBytes(file);

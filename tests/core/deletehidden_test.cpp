@@ -20,7 +20,10 @@ const std::string kFailure =
     "werden!";
 
 TEST(DeleteHiddenUnitsOfArea, KeepsOnlyVisibleOne) {
-  struct Case { std::vector<int> visible; Names kept; };
+  struct Case {
+    std::vector<int> visible;
+    Names kept;
+  };
   const Case cases[] = {
       {{1, 0, 1, 2, 255, 1}, {"u0", "u2", "u5"}},
       {{1, 1}, {"u0", "u1"}},
@@ -30,7 +33,8 @@ TEST(DeleteHiddenUnitsOfArea, KeepsOnlyVisibleOne) {
   for (const Case& c : cases) {
     TempWorkDir dir;
     std::vector<UnitRecord> records;
-    for (size_t i = 0; i < c.visible.size(); ++i) records.push_back(Marked("u" + std::to_string(i), c.visible[i]));
+    for (size_t i = 0; i < c.visible.size(); ++i)
+      records.push_back(Marked("u" + std::to_string(i), c.visible[i]));
     WriteBytes("LAENGE.DAT", FileBytes(records));
     ScriptedBoxes boxes;
     boxes.answers = {true};
@@ -71,9 +75,10 @@ TEST(DeleteHiddenUnitsOfArea, TemperatureIsRefusedBeforeAnyQuestion) {
 }
 
 TEST(DeleteHiddenUnitsOfArea, QuestionNamesTheArea) {
-  EXPECT_EQ(DeleteHiddenQuestion(kWaehrungen),
-            "Sollen die ausgeblendeten Einheiten des Gebietes \"Währungen\" wirklich aus der Datendatei gelöscht "
-            "werden?");
+  EXPECT_EQ(
+      DeleteHiddenQuestion(kWaehrungen),
+      "Sollen die ausgeblendeten Einheiten des Gebietes \"Währungen\" wirklich aus der Datendatei gelöscht "
+      "werden?");
 }
 
 TEST(DeleteHiddenUnitsOfArea, AFailedRewriteStillAsksForTheReload) {
@@ -96,7 +101,8 @@ TEST(DeleteHiddenUnitsOfArea, AFailedRewriteStillAsksForTheReload) {
 // the new file, so an in-place change addresses the right record.
 TEST(DeleteHiddenUnitsOfArea, ReloadedRecordNumbersAreThoseOfTheNewFile) {
   TempWorkDir dir;
-  WriteBytes("LAENGE.DAT", FileBytes({Marked("a", 0), Marked("b"), Marked("c", 0), Marked("d"), Marked("e")}));
+  WriteBytes("LAENGE.DAT",
+             FileBytes({Marked("a", 0), Marked("b"), Marked("c", 0), Marked("d"), Marked("e")}));
   ScriptedBoxes boxes;
   boxes.answers = {true};
   ASSERT_TRUE(DeleteHiddenUnitsOfArea(kLaenge, boxes));

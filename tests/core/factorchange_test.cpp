@@ -33,7 +33,8 @@ struct Area {
 TEST(ChangeFactor, OrdinaryChangesTheFactorOnly) {
   Area area(kLaenge);
   ASSERT_EQ(area.units[1].record_number, 2);
-  EXPECT_EQ(ChangeFactor(kLaenge, area.units[1], " 3,04800000E-0001", area.boxes), FactorChangeResult::Changed);
+  EXPECT_EQ(ChangeFactor(kLaenge, area.units[1], " 3,04800000E-0001", area.boxes),
+            FactorChangeResult::Changed);
   UnitRecord expected = area.records[2];
   expected.SetFactor(0.3048L);
   EXPECT_EQ(ReadBytes(area.file), area.With(expected));
@@ -43,7 +44,12 @@ TEST(ChangeFactor, OrdinaryChangesTheFactorOnly) {
 }
 
 TEST(ChangeFactor, CurrencyChangesFactorDateAndValue) {
-  struct Case { const char* factor; const char* date; const char* value; double stored; };
+  struct Case {
+    const char* factor;
+    const char* date;
+    const char* value;
+    double stored;
+  };
   const Case cases[] = {
       {" 1,9558E+0000", "31.12.1998", "ca. 1 Euro", 1.9558},
       {"0", "", "", 0},
@@ -64,7 +70,8 @@ TEST(ChangeFactor, CurrencyChangesFactorDateAndValue) {
 
 TEST(ChangeFactor, ClearedCurrencyTextsBecomeBlanksAndTheSpareBytesBehindStay) {
   Area area(kWaehrungen);
-  ASSERT_EQ(ChangeCurrencyFactor(kWaehrungen, area.units[1], "2", "", "", area.boxes), FactorChangeResult::Changed);
+  ASSERT_EQ(ChangeCurrencyFactor(kWaehrungen, area.units[1], "2", "", "", area.boxes),
+            FactorChangeResult::Changed);
   const std::string now = ReadBytes(area.file).substr(2 * kRecordSize, kRecordSize);
   const std::string before = Bytes(area.records[2]);
   EXPECT_EQ(now.substr(98, 33), std::string(32, ' ') + '\0');
@@ -76,7 +83,10 @@ TEST(ChangeFactor, ClearedCurrencyTextsBecomeBlanksAndTheSpareBytesBehindStay) {
 }
 
 TEST(ChangeFactor, WorldTimeTakesMinutes) {
-  struct Case { const char* minutes; long double hours; };
+  struct Case {
+    const char* minutes;
+    long double hours;
+  };
   const Case cases[] = {{"-90", -1.5L}, {"330", 5.5L}, {"331", 331.0L / 60.0L}, {"-300", -5.0L}};
   for (const Case& c : cases) {
     Area area(kWeltzeit);
@@ -89,7 +99,8 @@ TEST(ChangeFactor, WorldTimeTakesMinutes) {
     EXPECT_EQ(Bytes(area.units[1].record), Bytes(expected));
   }
   Area area(kWeltzeit);
-  ASSERT_EQ(ChangeWorldTimeFactor(kWeltzeit, area.units[0], "60", "", area.boxes), FactorChangeResult::Changed);
+  ASSERT_EQ(ChangeWorldTimeFactor(kWeltzeit, area.units[0], "60", "", area.boxes),
+            FactorChangeResult::Changed);
   EXPECT_EQ(FieldText(Records(area.file)[0].validity), std::string(32, ' '));
 }
 
@@ -124,14 +135,17 @@ TEST(ChangeFactor, AFailedUpdateLeavesTheEntry) {
     SetFieldOrBlanks(changed.validity, "");
     SetFieldOrBlanks(changed.approx_value, "");
     FaultPlan plan(k);
-    EXPECT_EQ(ChangeCurrencyFactor(kWaehrungen, area.units[1], "5", "", "", area.boxes), FactorChangeResult::Failed);
+    EXPECT_EQ(ChangeCurrencyFactor(kWaehrungen, area.units[1], "5", "", "", area.boxes),
+              FactorChangeResult::Failed);
     const std::string now = ReadBytes(area.file);
     // Up to the write the old record, after it (flush, close) the new one.
-    EXPECT_EQ(now, plan.FailedStep().step <= FileStep::Write ? FileBytes(area.records) : area.With(changed)) << k;
+    EXPECT_EQ(now, plan.FailedStep().step <= FileStep::Write ? FileBytes(area.records) : area.With(changed))
+        << k;
     EXPECT_EQ(Bytes(area.units[1].record), Bytes(area.records[2])) << k;
-    EXPECT_EQ(area.boxes.Texts(),
-              std::vector<std::string>{"Die Datei WAEHRUNG.DAT konnte nicht geöffnet werden oder die revidierte "
-                                       "Datei konnte nicht geschrieben werden!"});
+    EXPECT_EQ(
+        area.boxes.Texts(),
+        std::vector<std::string>{"Die Datei WAEHRUNG.DAT konnte nicht geöffnet werden oder die revidierte "
+                                 "Datei konnte nicht geschrieben werden!"});
   }
 }
 

@@ -32,7 +32,11 @@ UnitRecord WithVisible(UnitRecord r, int visible) {
 }
 
 TEST(HideUnit, ClearsTheVisibleByteOnlyAndSelectsTheLineAbove) {
-  struct Case { size_t index; size_t selected; Names left; };
+  struct Case {
+    size_t index;
+    size_t selected;
+    Names left;
+  };
   const Case cases[] = {
       {0, 0, {"c", "d"}},
       {1, 0, {"a", "d"}},
@@ -97,7 +101,8 @@ TEST(HideUnit, FailuresPropagateAndKeepTheEntry) {
 TEST(HideUnit, RecordNumbersAfterDeleteHideAndFactorChange) {
   TempWorkDir dir;
   std::vector<UnitRecord> records;
-  for (int i = 0; i < 12; ++i) records.push_back(Marked("u" + std::string(1, static_cast<char>('a' + i)), i % 3 ? 1 : 0));
+  for (int i = 0; i < 12; ++i)
+    records.push_back(Marked("u" + std::string(1, static_cast<char>('a' + i)), i % 3 ? 1 : 0));
   WriteBytes(kFile, FileBytes(records));  // ua, ud, ug, uj hidden
   ScriptedBoxes boxes;
   boxes.answers = {true};
@@ -126,9 +131,14 @@ TEST(ListHiddenUnits, ListsVisibleZeroInFileOrder) {
   ScriptedBoxes boxes;
   HiddenUnits hidden = ListHiddenUnits(kLaenge, boxes);
   ASSERT_EQ(hidden.lines.size(), 4u);
-  struct Case { const char* text; int32_t n; };
-  const Case cases[] = {
-      {"Elle - Deutschland", 0}, {"Klafter - \xd6sterreich", 2}, {"Rute - USA", 4}, {"Zoll - Eigene Einheit", 5}};
+  struct Case {
+    const char* text;
+    int32_t n;
+  };
+  const Case cases[] = {{"Elle - Deutschland", 0},
+                        {"Klafter - \xd6sterreich", 2},
+                        {"Rute - USA", 4},
+                        {"Zoll - Eigene Einheit", 5}};
   for (size_t i = 0; i < 4; ++i) {
     EXPECT_EQ(hidden.lines[i].text, cases[i].text);
     EXPECT_EQ(hidden.lines[i].object.record_number, cases[i].n);
@@ -143,7 +153,8 @@ TEST(ListHiddenUnits, AFailureKeepsTheLinesReadSoFar) {
   WriteBytes(kFile, FileBytes({Marked("a", 0), Marked("b", 0), Marked("c", 0)}));
   ScriptedBoxes boxes;
   int reads = 0;
-  SetFaultHook([&](FileStep step, const std::string&) { return step == FileStep::Read && ++reads == 3 ? 5 : 0; });
+  SetFaultHook(
+      [&](FileStep step, const std::string&) { return step == FileStep::Read && ++reads == 3 ? 5 : 0; });
   HiddenUnits hidden = ListHiddenUnits(kLaenge, boxes);
   SetFaultHook(nullptr);
   EXPECT_EQ(hidden.lines.size(), 2u);
@@ -166,7 +177,8 @@ TEST(ReshowUnits, SetsVisibleOneWithinOneOpening) {
   ScriptedBoxes boxes;
   std::vector<StepTaken> steps = StepsOf([&] { EXPECT_TRUE(ReshowUnits(kLaenge, {1, 3}, boxes)); });
   EXPECT_EQ(std::count(steps.begin(), steps.end(), StepTaken{FileStep::Open, kFile}), 1);
-  EXPECT_EQ(ReadBytes(kFile), FileBytes({records[0], WithVisible(records[1], 1), records[2], WithVisible(records[3], 1)}));
+  EXPECT_EQ(ReadBytes(kFile),
+            FileBytes({records[0], WithVisible(records[1], 1), records[2], WithVisible(records[3], 1)}));
   EXPECT_TRUE(ReshowUnits(kLaenge, {}, boxes));
   EXPECT_EQ(Records(kFile)[0].visible, 0);
   EXPECT_TRUE(boxes.shown.empty());
@@ -178,12 +190,14 @@ TEST(ReshowUnits, AFailureKeepsWhatWasWritten) {
   WriteBytes(kFile, FileBytes(records));
   ScriptedBoxes boxes;
   int writes = 0;
-  SetFaultHook([&](FileStep step, const std::string&) { return step == FileStep::Write && ++writes == 2 ? 5 : 0; });
+  SetFaultHook(
+      [&](FileStep step, const std::string&) { return step == FileStep::Write && ++writes == 2 ? 5 : 0; });
   EXPECT_FALSE(ReshowUnits(kLaenge, {0, 1, 2}, boxes));
   SetFaultHook(nullptr);
   EXPECT_EQ(ReadBytes(kFile), FileBytes({WithVisible(records[0], 1), records[1], records[2]}));
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Die Datei LAENGE.DAT konnte nicht geöffnet werden oder die "
-                                                    "revidierte Datei konnte nicht geschrieben werden!"});
+  EXPECT_EQ(boxes.Texts(),
+            std::vector<std::string>{"Die Datei LAENGE.DAT konnte nicht geöffnet werden oder die "
+                                     "revidierte Datei konnte nicht geschrieben werden!"});
 }
 
 }  // namespace

@@ -46,12 +46,14 @@ const std::string kOld = FileBytes({Marked("a"), Marked("b", 0), Marked("c"), Ma
 const std::string kNew = FileBytes({Marked("a"), Marked("c")});
 
 TEST(RewriteAreaFile, WritesWhatTheRuleSays) {
-  struct Case { std::string script; bool final_record; Names names; };
+  struct Case {
+    std::string script;
+    bool final_record;
+    Names names;
+  };
   const Case cases[] = {
-      {"wwww", false, {"a", "b", "c", "d"}},
-      {"dddd", false, {}},
-      {"nwdw", false, {"new", "a", "b", "d"}},
-      {"wwnw", true, {"a", "b", "new", "c", "d", "final"}},
+      {"wwww", false, {"a", "b", "c", "d"}},   {"dddd", false, {}},
+      {"nwdw", false, {"new", "a", "b", "d"}}, {"wwnw", true, {"a", "b", "new", "c", "d", "final"}},
       {"wdwd", true, {"a", "c", "final"}},
   };
   for (const Case& c : cases) {
@@ -90,7 +92,8 @@ TEST(RewriteAreaFile, EmptyFileGetsOnlyTheFinalRecord) {
 TEST(RewriteAreaFile, ReusesALeftoverTempFile) {
   TempWorkDir dir;
   WriteBytes(kFile, kOld);
-  WriteBytes(kTempFile, FileBytes({Marked("x"), Marked("y"), Marked("z"), Marked("w"), Marked("v")}) + "tail");
+  WriteBytes(kTempFile,
+             FileBytes({Marked("x"), Marked("y"), Marked("z"), Marked("w"), Marked("v")}) + "tail");
   ScriptedBoxes boxes;
   DeleteHiddenUnits rule;
   ASSERT_TRUE(RewriteAreaFile(kFile, rule, boxes));
@@ -193,7 +196,7 @@ TEST(UpdateRecordInPlace, AFailureAtAnyStepLeavesTheOldOrTheNewRecord) {
   WriteBytes(kFile, kOld);
   ScriptedBoxes quiet;
   std::vector<StepTaken> steps = StepsOf([&] { UpdateRecordInPlace(kFile, 1, SetValidity("neu"), quiet); });
-  const std::vector<FileStep> expected = {FileStep::Open, FileStep::Seek,  FileStep::Read, FileStep::Seek,
+  const std::vector<FileStep> expected = {FileStep::Open,  FileStep::Seek,  FileStep::Read, FileStep::Seek,
                                           FileStep::Write, FileStep::Flush, FileStep::Close};
   ASSERT_EQ(steps.size(), expected.size());
   for (size_t i = 0; i < steps.size(); ++i) EXPECT_EQ(steps[i].step, expected[i]) << i;
@@ -236,7 +239,10 @@ TEST(UpdateRecordsInPlace, RecordsWrittenBeforeAFailureStay) {
 }
 
 TEST(ReadMinutesAsHours, WorldTimeOffsets) {
-  struct Case { const char* text; long double hours; };
+  struct Case {
+    const char* text;
+    long double hours;
+  };
   const Case cases[] = {{"90", 1.5L}, {"-300", -5.0L}, {"0", 0.0L}, {"330", 5.5L}, {"1,5", 0.025L}};
   for (const Case& c : cases) {
     std::optional<long double> h = ReadMinutesAsHours(c.text);

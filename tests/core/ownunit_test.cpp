@@ -76,7 +76,10 @@ TEST(BuildOwnUnit, CurrencyDialogKeepsTheValueTextInOtherName) {
 }
 
 TEST(BuildOwnUnit, WorldTimeDialogStoresMinutesAsHours) {
-  struct Case { const char* minutes; long double hours; };
+  struct Case {
+    const char* minutes;
+    long double hours;
+  };
   const Case cases[] = {{"90", 1.5L}, {"-300", -5.0L}, {"0", 0}, {"330", 5.5L}, {"-90", -1.5L}};
   for (const Case& c : cases) {
     auto r = BuildOwnUnit(OwnWorldTimeTexts{"Ort", "", "27.3.-30.10.", c.minutes});
@@ -90,11 +93,15 @@ TEST(BuildOwnUnit, WorldTimeDialogStoresMinutesAsHours) {
 }
 
 TEST(BuildOwnUnit, FactorTexts) {
-  struct Case { const char* text; bool read; double value; };
+  struct Case {
+    const char* text;
+    bool read;
+    double value;
+  };
   const Case cases[] = {
-      {"1.5", true, 1.5},   {"1,5", true, 1.5},    {"-2", true, -2},       {"0", true, 0},
-      {"1E-45", true, 0},   {"1E38", true, 1e38},  {"", false, 0},         {"   ", false, 0},
-      {"2,54 m", false, 0}, {"1,000,5", false, 0}, {"2E38", false, 0},     {"-1E39", false, 0},
+      {"1.5", true, 1.5},   {"1,5", true, 1.5},    {"-2", true, -2},   {"0", true, 0},
+      {"1E-45", true, 0},   {"1E38", true, 1e38},  {"", false, 0},     {"   ", false, 0},
+      {"2,54 m", false, 0}, {"1,000,5", false, 0}, {"2E38", false, 0}, {"-1E39", false, 0},
   };
   for (const Case& c : cases) {
     for (const auto& r : {BuildOwnUnit(OwnUnitTexts{"x", "", "", "", c.text}),
@@ -109,14 +116,18 @@ TEST(BuildOwnUnit, FactorTexts) {
   EXPECT_FALSE(BuildOwnUnit(OwnWorldTimeTexts{"x", "", "", "1:30"}));
 }
 
-const std::vector<UnitRecord> kLengths = {Marked("Elle"), Marked("Fu\xdf", 0), Marked("Meile"), Marked("Zoll")};
+const std::vector<UnitRecord> kLengths = {Marked("Elle"), Marked("Fu\xdf", 0), Marked("Meile"),
+                                          Marked("Zoll")};
 
 TEST(InsertOwnUnit, GoesInFrontOfTheFirstNameEqualOrAfter) {
-  struct Case { std::string name; Names expected; };
+  struct Case {
+    std::string name;
+    Names expected;
+  };
   const Case cases[] = {
       {"Aaa", {"Aaa", "Elle", "Fu\xdf", "Meile", "Zoll"}},
-      {"fu\xdf", {"Elle", "fu\xdf", "Fu\xdf", "Meile", "Zoll"}},     // equal but for case; hidden records count
-      {"FUSS", {"Elle", "FUSS", "Fu\xdf", "Meile", "Zoll"}},   // ß as ss
+      {"fu\xdf", {"Elle", "fu\xdf", "Fu\xdf", "Meile", "Zoll"}},  // equal but for case; hidden records count
+      {"FUSS", {"Elle", "FUSS", "Fu\xdf", "Meile", "Zoll"}},      // ß as ss
       {"Meile", {"Elle", "Fu\xdf", "Meile", "Meile", "Zoll"}},
       {"Meilen", {"Elle", "Fu\xdf", "Meile", "Meilen", "Zoll"}},
       {"Zzz", {"Elle", "Fu\xdf", "Meile", "Zoll", "Zzz"}},
@@ -126,7 +137,8 @@ TEST(InsertOwnUnit, GoesInFrontOfTheFirstNameEqualOrAfter) {
     TempWorkDir dir;
     WriteBytes("LAENGE.DAT", FileBytes(kLengths));
     ScriptedBoxes boxes;
-    EXPECT_EQ(InsertOwnUnit(kLaenge, OwnUnitTexts{c.name, "", "", "", "2,54"}, boxes), OwnUnitResult::Inserted);
+    EXPECT_EQ(InsertOwnUnit(kLaenge, OwnUnitTexts{c.name, "", "", "", "2,54"}, boxes),
+              OwnUnitResult::Inserted);
     EXPECT_EQ(NamesIn("LAENGE.DAT"), c.expected) << c.name;
     EXPECT_TRUE(boxes.shown.empty());
     // The records that were there keep every byte.
@@ -189,8 +201,9 @@ TEST(InsertOwnUnit, AFailedRewriteKeepsTheFile) {
     EXPECT_EQ(InsertOwnUnit(kLaenge, OwnUnitTexts{"Aaa", "", "", "", "1"}, boxes), OwnUnitResult::Failed);
     SetFaultHook(nullptr);
     EXPECT_EQ(ReadBytes("LAENGE.DAT"), bytes);
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Die Datei LAENGE.DAT konnte nicht geöffnet werden oder "
-                                                      "die revidierte Datei konnte nicht geschrieben werden!"});
+    EXPECT_EQ(boxes.Texts(),
+              std::vector<std::string>{"Die Datei LAENGE.DAT konnte nicht geöffnet werden oder "
+                                       "die revidierte Datei konnte nicht geschrieben werden!"});
   }
 }
 

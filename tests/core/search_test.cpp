@@ -66,11 +66,20 @@ class SearchTest : public ::testing::Test {
 using Lines = std::vector<std::string>;
 
 TEST_F(SearchTest, ByName) {
-  struct Case { const char* text; Lines lines; };
+  struct Case {
+    const char* text;
+    Lines lines;
+  };
   const Case cases[] = {
       // in name and other name: one hit, showing the name; then the other name of a later area
-      {"meile", {"Meile - Deutschland", "Seemeile - SI-Einheit", "Meilenpfund - Deutschland - Preu\xdf" "en"}},
-      {"MEIL", {"Meile - Deutschland", "Seemeile - SI-Einheit", "Meilenpfund - Deutschland - Preu\xdf" "en"}},
+      {"meile",
+       {"Meile - Deutschland", "Seemeile - SI-Einheit",
+        "Meilenpfund - Deutschland - Preu\xdf"
+        "en"}},
+      {"MEIL",
+       {"Meile - Deutschland", "Seemeile - SI-Einheit",
+        "Meilenpfund - Deutschland - Preu\xdf"
+        "en"}},
       {"schuh", {"Schuh - Deutschland"}},
       {"rute", {"Rute - Deutschland"}},  // hidden
       {"ruthe", {"Ruthe - Deutschland"}},
@@ -88,7 +97,10 @@ TEST_F(SearchTest, ByName) {
 }
 
 TEST_F(SearchTest, BySymbol) {
-  struct Case { const char* text; Lines lines; };
+  struct Case {
+    const char* text;
+    Lines lines;
+  };
   const Case cases[] = {
       {"mi", {"mi - Meile - Deutschland"}},
       {"MI", {"mi - Meile - Deutschland"}},
@@ -98,7 +110,9 @@ TEST_F(SearchTest, BySymbol) {
       {"sm", {"sm - Seemeile - SI-Einheit"}},
       {"kl", {}},  // leading blanks count
       {" kl", {" kl - Klafter - Deutschland"}},
-      {"schpf", {"SCHPF - Schiffspfund - Deutschland - Preu\xdf" "en"}},
+      {"schpf",
+       {"SCHPF - Schiffspfund - Deutschland - Preu\xdf"
+        "en"}},
       {"\xc4", {}},
       {"\xe4", {"\xe4 - \xd6lma\xdf - Deutschland"}},
       {"", {" - Rute - Deutschland"}},
@@ -161,9 +175,10 @@ TEST_F(SearchTest, AReadFailureStopsTheSearchToo) {
   SetFaultHook(nullptr);
   EXPECT_TRUE(r.file_failed);
   EXPECT_EQ(r.lines, (Lines{"Meile - Deutschland", "Seemeile - SI-Einheit"}));
-  EXPECT_STREQ(kSearchFileMissingMessage,
-               "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden "
-               "sind.");
+  EXPECT_STREQ(
+      kSearchFileMissingMessage,
+      "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden "
+      "sind.");
 }
 
 TEST_F(SearchTest, OneFileOpenAtATime) {
@@ -259,10 +274,14 @@ TEST(FindJumpTarget, FirstEntryWithTheSameNameBytesAndOrigin) {
   for (auto [name, origin] : std::vector<std::pair<std::string, int>>{
            {"meile", 36}, {"Meile ", 36}, {"Meile", 90}, {"Meile", 36}, {"Meile", 36}})
     units.push_back(TAusgabetextobject{Marked(name, 1, origin), 0, {}, {}});
-  struct Case { const char* name; int origin; std::optional<size_t> index; };
+  struct Case {
+    const char* name;
+    int origin;
+    std::optional<size_t> index;
+  };
   const Case cases[] = {
-      {"Meile", 36, 3}, {"Meile ", 36, 1}, {"meile", 36, 0}, {"Meile", 90, 2}, {"Meile", 1, std::nullopt},
-      {"MEILE", 36, std::nullopt},
+      {"Meile", 36, 3}, {"Meile ", 36, 1},          {"meile", 36, 0},
+      {"Meile", 90, 2}, {"Meile", 1, std::nullopt}, {"MEILE", 36, std::nullopt},
   };
   for (const Case& c : cases)
     EXPECT_EQ(FindJumpTarget(units, TSuchobjekt{c.name, "", "", 1, kLaenge, c.origin, 0}), c.index) << c.name;
