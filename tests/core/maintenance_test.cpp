@@ -224,34 +224,5 @@ TEST(UpdateRecordInPlace, ARecordNumberBehindTheEndNeitherWritesNorGrowsTheFile)
   }
 }
 
-TEST(UpdateRecordsInPlace, RecordsWrittenBeforeAFailureStay) {
-  TempWorkDir dir;
-  WriteBytes(kFile, kOld);
-  ScriptedBoxes boxes;
-  const std::vector<int32_t> numbers = {0, 3, 9};  // 9 lies behind the end
-  EXPECT_FALSE(UpdateRecordsInPlace(kFile, numbers, SetValidity("neu"), boxes));
-  std::vector<UnitRecord> records = Records(kFile);
-  ASSERT_EQ(records.size(), 4u);
-  EXPECT_EQ(FieldText(records[0].validity), "neu");
-  EXPECT_EQ(Bytes(records[1]), Bytes(Marked("b", 0)));
-  EXPECT_EQ(FieldText(records[3].validity), "neu");
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kFailure});
-}
-
-TEST(ReadMinutesAsHours, WorldTimeOffsets) {
-  struct Case {
-    const char* text;
-    long double hours;
-  };
-  const Case cases[] = {{"90", 1.5L}, {"-300", -5.0L}, {"0", 0.0L}, {"330", 5.5L}, {"1,5", 0.025L}};
-  for (const Case& c : cases) {
-    std::optional<long double> h = ReadMinutesAsHours(c.text);
-    ASSERT_TRUE(h) << c.text;
-    EXPECT_NEAR(static_cast<double>(*h), static_cast<double>(c.hours), 1e-15) << c.text;
-  }
-  EXPECT_EQ(*ReadMinutesAsHours("331"), 331.0L * (1.0L / 60.0L));
-  for (const char* bad : {"", " ", "90 min", "1:30"}) EXPECT_FALSE(ReadMinutesAsHours(bad)) << bad;
-}
-
 }  // namespace
 }  // namespace mensurio
