@@ -6,6 +6,7 @@
 
 #include "qttext.h"
 #include "tmywindow.h"
+#include "uifonts.h"
 #include "unitrow.h"
 #include "widgets.h"
 

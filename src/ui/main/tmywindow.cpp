@@ -16,7 +16,18 @@
 #include "areainfo.h"
 #include "conversion.h"
 #include "ioerror.h"
+#include "deletehidden.h"
+#include "hiding.h"
+#include "ownunit.h"
+#include "tdlg_eigene_einfuegen.h"
+#include "tdlg_eigene_einfuegen_waehrung.h"
+#include "tdlg_eigene_einfuegen_wz.h"
+#include "tdlg_einheit_einblenden.h"
+#include "tfaktor_aendern.h"
+#include "tfaktor_aendern_waehrung.h"
+#include "tfaktor_aendern_weltzeit.h"
 #include "tlaender_dlg.h"
+#include "tsuch_dialog.h"
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
 #include "originpixmap.h"
@@ -159,7 +170,8 @@ void TMyWindow::BuildControls(QWidget* client) {
   SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
   SpeedButton3 = MakeButton(client, "SpeedButton3", "Markierte Einheit ausblenden", {512, 335, 25, 25});
   connect(Rechentaste, &QToolButton::clicked, this, &TMyWindow::RechentasteClick);
-  connect(SpeedButton3, &QToolButton::clicked, this, &TMyWindow::HideRequested);
+  connect(SpeedButton3, &QToolButton::clicked, this, &TMyWindow::SpeedButton3Click);
+  connect(SpeedButton4, &QToolButton::clicked, this, &TMyWindow::SpeedButton4Click);
 
   Timer1 = new QTimer(this);
   Timer1->setObjectName("Timer1");
@@ -215,7 +227,11 @@ void TMyWindow::BuildMenu() {
   connect(Beenden1, &QAction::triggered, this, &TMyWindow::Beenden1Click);
   connect(Wertkopieren1, &QAction::triggered, this, &TMyWindow::Wertkopieren1Click);
   connect(Werteinfgen1, &QAction::triggered, this, &TMyWindow::Werteinfgen1Click);
-  connect(Einheitausblenden1, &QAction::triggered, this, &TMyWindow::HideRequested);
+  connect(Einheitausblenden1, &QAction::triggered, this, &TMyWindow::Einheitausblenden1Click);
+  connect(Einheiteinblenden1, &QAction::triggered, this, &TMyWindow::Einheiteinblenden1Click);
+  connect(AusgeblendeteEinheitenlschen1, &QAction::triggered, this, &TMyWindow::AusgeblendeteEinheitenlschen1Click);
+  connect(EigeneEinheiteinfgen1, &QAction::triggered, this, &TMyWindow::EigeneEinheiteinfgen1Click);
+  connect(Umrechnungsfaktorndern1, &QAction::triggered, this, &TMyWindow::Umrechnungsfaktorndern1Click);
   connect(Fliekommaanzeige1, &QAction::triggered, this, &TMyWindow::Fliekommaanzeige1Click);
   connect(WissenschaZahlenanzeige1, &QAction::triggered, this, &TMyWindow::WissenschaZahlenanzeige1Click);
   connect(EinheitensortierungnachAlphabet1, &QAction::triggered, this,
@@ -230,6 +246,14 @@ void TMyWindow::BuildMenu() {
 
 void TMyWindow::CreateDialogs() {
   Laender_Dlg = new TLaender_Dlg(*this);
+  Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this);
+  Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this);
+  Dlg_eigene_einfuegen_Waehrung = new TDlg_eigene_einfuegen_Waehrung(*this);
+  Dlg_eigene_einfuegen_WZ = new TDlg_eigene_einfuegen_WZ(*this);
+  Faktor_aendern = new TFaktor_aendern(*this);
+  Faktor_aendern_Waehrung = new TFaktor_aendern_Waehrung(*this);
+  Faktor_aendern_Weltzeit = new TFaktor_aendern_Weltzeit(*this);
+  Such_Dialog = new TSuch_Dialog(*this);
   ueberBox = new TueberBox(this);
   Vorsatzzeichen = new TVorsatzzeichen(this);
 }
@@ -495,5 +519,68 @@ void TMyWindow::SpeedButton2Click() {
     platform_.boxes.ReportError(IoErrorReport(e.code()));
   }
 }
+
+}  // namespace mensurio::ui
+
+namespace mensurio::ui {
+
+void TMyWindow::Einheitausblenden1Click() {
+  results_valid = false;
+  if (units.empty()) return;
+  int index = SelectedIndex();
+  size_t next = 0;
+  try {
+    next = HideUnit(area_index, units, static_cast<size_t>(index));
+  } catch (const IoError& e) {
+    platform_.boxes.ReportError(IoErrorReport(e.code()));
+    return;
+  }
+  {
+    QSignalBlocker block(ListBoxEinheit);
+    delete ListBoxEinheit->takeItem(index);
+  }
+  if (!units.empty()) SelectRow(static_cast<int>(next));
+  ListBoxEinheit->viewport()->update();
+  ClearSourceUnit();
+  ShowSelectedUnit();
+}
+
+void TMyWindow::SpeedButton3Click() { Einheitausblenden1Click(); }
+
+void TMyWindow::Einheiteinblenden1Click() { platform_.show_modal(*Dlg_Einheit_einblenden); }
+
+void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
+  if (DeleteHiddenUnitsOfArea(area_index, platform_.boxes)) ComboBox1Change();
+}
+
+void TMyWindow::EigeneEinheiteinfgen1Click() {
+  if (!OwnUnitsAllowed(area_index, platform_.boxes)) return;
+  switch (KindOfArea(area_index)) {
+    case AreaKind::WorldTime: platform_.show_modal(*Dlg_eigene_einfuegen_WZ); break;
+    case AreaKind::Currency: platform_.show_modal(*Dlg_eigene_einfuegen_Waehrung); break;
+    default: platform_.show_modal(*Dlg_eigene_einfuegen); break;
+  }
+  if (unit_inserted) ComboBox1Change();
+}
+
+void TMyWindow::Umrechnungsfaktorndern1Click() {
+  if (units.empty()) return;
+  switch (KindOfArea(area_index)) {
+    case AreaKind::WorldTime: platform_.show_modal(*Faktor_aendern_Weltzeit); break;
+    case AreaKind::Currency: platform_.show_modal(*Faktor_aendern_Waehrung); break;
+    default: platform_.show_modal(*Faktor_aendern); break;
+  }
+  if (!factor_changed) return;
+  results_valid = false;
+  int row = ListBoxEinheit->currentRow();
+  FillUnitList();
+  SelectRow(row);
+  ShowSelectedUnit();
+  ClearSourceUnit();
+}
+
+void TMyWindow::Einheitensuchen1Click() { platform_.show_modal(*Such_Dialog); }
+
+void TMyWindow::SpeedButton4Click() { Einheitensuchen1Click(); }
 
 }  // namespace mensurio::ui

@@ -20,6 +20,14 @@ namespace mensurio::ui {
 
 class UnitListBox;
 class TLaender_Dlg;
+class TDlg_Einheit_einblenden;
+class TDlg_eigene_einfuegen;
+class TDlg_eigene_einfuegen_Waehrung;
+class TDlg_eigene_einfuegen_WZ;
+class TFaktor_aendern;
+class TFaktor_aendern_Waehrung;
+class TFaktor_aendern_Weltzeit;
+class TSuch_Dialog;
 class TVorsatzzeichen;
 class TueberBox;
 
@@ -99,6 +107,14 @@ class TMyWindow : public QMainWindow {
 
   // The dialogs, created once.
   TLaender_Dlg* Laender_Dlg = nullptr;
+  TDlg_Einheit_einblenden* Dlg_Einheit_einblenden = nullptr;
+  TDlg_eigene_einfuegen* Dlg_eigene_einfuegen = nullptr;
+  TDlg_eigene_einfuegen_Waehrung* Dlg_eigene_einfuegen_Waehrung = nullptr;
+  TDlg_eigene_einfuegen_WZ* Dlg_eigene_einfuegen_WZ = nullptr;
+  TFaktor_aendern* Faktor_aendern = nullptr;
+  TFaktor_aendern_Waehrung* Faktor_aendern_Waehrung = nullptr;
+  TFaktor_aendern_Weltzeit* Faktor_aendern_Weltzeit = nullptr;
+  TSuch_Dialog* Such_Dialog = nullptr;
   TVorsatzzeichen* Vorsatzzeichen = nullptr;
   TueberBox* ueberBox = nullptr;
 
@@ -119,10 +135,14 @@ class TMyWindow : public QMainWindow {
   void Vorsatzzeichen1Click();
   void ber1Click();
   void SpeedButton2Click();
-
- signals:
-  // Commands served by the dialogs of data maintenance and search.
-  void HideRequested();
+  void Einheitausblenden1Click();
+  void SpeedButton3Click();
+  void Einheiteinblenden1Click();
+  void AusgeblendeteEinheitenlschen1Click();
+  void EigeneEinheiteinfgen1Click();
+  void Umrechnungsfaktorndern1Click();
+  void Einheitensuchen1Click();
+  void SpeedButton4Click();
 
  protected:
   void closeEvent(QCloseEvent* event) override;  // FormClose
