@@ -294,7 +294,8 @@ std::vector<std::string> CompareWithUnits(const std::vector<Item>& items, std::s
     const Answer& a = answers[k];
     std::string command = "units -t -- " + ShellQuote(checks[i].expression) + " " + ShellQuote(item.base);
     if (!a.number) {
-      result[i] = command + " gibt keine Zahl: " + PlainUnitsOutput(checks[i].expression, item.base);
+      result[i] = command + " gibt keine Zahl: " + PlainUnitsOutput(checks[i].expression, item.base) +
+                  " (als Verhältnis: " + (a.text.empty() ? "keine Ausgabe" : a.text) + ")";
       continue;
     }
     long double theirs = a.value;
