@@ -38,6 +38,7 @@ TEST(Compiler, RefusesFaultySources) {
       {"1 | 1 | m | Meter | 1,5 | | | | | | ", "LAENGE.txt:1: Feld factor: Faktor nicht lesbar"},
       {"1 | 1 | m | Meter | 1/0 | | | | | | ", "LAENGE.txt:1: Feld factor: Faktor nicht lesbar"},
       {"1 | 1 | m | Meter | 2e38 | | | | | | ", "LAENGE.txt:1: Feld factor: Faktor außerhalb des speicherbaren Bereichs"},
+      {"1 | 1 | m | Meter | 1e-40 | | | | | | ", "LAENGE.txt:1: Feld factor: Faktor zu klein, er würde als 0 gespeichert"},
       {"1 | 1 | m | Meter | 1 | | | | | ", "LAENGE.txt:1: Feld source: 11 Felder erwartet, 10 gefunden"},
       {"1 | 1 | \"m | Meter | 1 | | | | | | ", "LAENGE.txt:1: Feld symbol: Anführungszeichen nicht geschlossen"},
       {"x | 1 | m | Meter | 1 | | | | | | ", "LAENGE.txt:1: Feld visible"},

@@ -67,3 +67,25 @@ TEST(CheckMode, ReportsFaultyFiles) {
 
 }  // namespace
 }  // namespace mensurio::datac
+
+namespace mensurio::datac {
+namespace {
+
+// The information texts belong to currencies (date and value) and world-time
+// places (summer time); every other area leaves them blank.
+TEST(ShippedData, InformationTextsOnlyWhereTheyBelong) {
+  for (int n = 1; n <= kAreaCount; ++n) {
+    AreaKind kind = KindOfArea(n);
+    auto units = CompileArea(ReadFile(AreaSourcePath(MENSURIO_SOURCE_DIR "/data", n)), n, "x");
+    for (const auto& u : units) {
+      std::string name = Cp1252ToUtf8(FieldText(u.record.name));
+      if (kind != AreaKind::Currency && kind != AreaKind::WorldTime)
+        EXPECT_EQ(FieldText(u.record.validity), std::string(32, ' ')) << AreaCatalogue(n).file << ": " << name;
+      if (kind != AreaKind::Currency)
+        EXPECT_EQ(FieldText(u.record.approx_value), std::string(21, ' ')) << AreaCatalogue(n).file << ": " << name;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace mensurio::datac

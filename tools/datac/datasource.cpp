@@ -236,6 +236,8 @@ SourceUnit ParseLine(const std::string& line, int lineNo) {
   if (!FitsReal48(*factor))
     throw SourceError(lineNo, "factor", "Faktor außerhalb des speicherbaren Bereichs: \"" + f[4] + "\"");
   r.SetFactor(*factor);
+  if (*factor != 0 && r.Factor() == 0)
+    throw SourceError(lineNo, "factor", "Faktor zu klein, er würde als 0 gespeichert: \"" + f[4] + "\"");
   StoreText(r.other_name, f[5], lineNo, "other_name", true);
   StoreText(r.validity, f[6], lineNo, "validity", true);
   StoreText(r.field_of_use, f[7], lineNo, "field_of_use", true);
