@@ -303,6 +303,7 @@ void TMyWindow::FormShow() {
   Flagge1->hide();
   SetMenuStates();
   Wertkopieren1->setEnabled(false);
+  ListBoxEinheit->setFocus();  // first in the tab order
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     adjustSize();
     move(screen->availableGeometry().center() - rect().center());
