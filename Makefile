@@ -37,12 +37,13 @@ fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DMENSURIO_FUZZ=ON -DMENSURIO_WITH_UI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build build-fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \
-	  mkdir -p build-fuzz/corpus/$$t; cp -n fuzz/corpus/$$t/* build-fuzz/corpus/$$t/ 2>/dev/null; \
+	  corpus=$(CURDIR)/build-fuzz/corpus/$$t; mkdir -p $$corpus; \
+	  cp -n fuzz/corpus/$$t/* $$corpus/ 2>/dev/null; \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
-	    -artifact_prefix=build-fuzz/crash-$$t- build-fuzz/corpus/$$t 2>build-fuzz/fuzz_$$t.log \
+	    -artifact_prefix=$(CURDIR)/build-fuzz/crash-$$t- $$corpus 2>build-fuzz/fuzz_$$t.log \
 	    || { tail -40 build-fuzz/fuzz_$$t.log; exit 1; }; \
-	  tail -1 build-fuzz/fuzz_$$t.log; \
+	  grep -E "^Done|^#[0-9]+ *DONE" build-fuzz/fuzz_$$t.log | tail -1; \
 	done
 
 # The whole test suite once more, built with AddressSanitizer and
@@ -63,3 +64,8 @@ bench: configure
 	  cmake --build $(BUILD) -j $(JOBS) --target $$b >/dev/null || exit 1; \
 	  echo "== $$b"; $(BUILD)/$$b --benchmark_min_time=0.2 || exit 1; \
 	done
+
+# docs/screenshot.png: the main window after converting 1 mile in "Länge".
+.PHONY: screenshot
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/mensurio_screenshot docs/screenshot.png 20 "Meile (engl.)" 1

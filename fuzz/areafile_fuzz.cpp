@@ -25,16 +25,14 @@ class SilentBoxes : public mensurio::MessageBoxes {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  static const std::string dir = [] {
+  static const std::string file = [] {
     char pattern[] = "/tmp/mensurio-fuzz-XXXXXX";
-    std::string d = ::mkdtemp(pattern);
-    (void)!::chdir(d.c_str());
-    return d;
+    return std::string(::mkdtemp(pattern)) + "/LAENGE.DAT";
   }();
   std::string bytes(reinterpret_cast<const char*>(data), size);
-  std::ofstream("LAENGE.DAT", std::ios::binary | std::ios::trunc) << bytes;
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
   SilentBoxes boxes;
-  auto units = mensurio::LoadUnits("LAENGE.DAT", mensurio::AllOriginsShown(), size % 2 == 0, boxes);
+  auto units = mensurio::LoadUnits(file, mensurio::AllOriginsShown(), size % 2 == 0, boxes);
   for (const auto& u : units)
     if (u.record.visible != 1 || u.record.origin < 1 || u.record.origin > 91) std::abort();
   std::string source = mensurio::datac::Decompile(bytes, 20);
