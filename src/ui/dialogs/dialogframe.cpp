@@ -1,5 +1,7 @@
 #include "dialogframe.h"
 
+#include <functional>
+
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -36,9 +38,47 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, const QString& ca
 }  // namespace mensurio::ui
 
 #include <QFrame>
-#include <QStyle>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace mensurio::ui {
+namespace {
+
+// The glyphs of the OK and Abbrechen buttons, drawn once.
+QIcon DrawnIcon(const QColor& color, const std::function<void(QPainterPath&)>& shape) {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  QPainterPath path;
+  shape(path);
+  p.setPen(QPen(color, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.drawPath(path);
+  p.end();
+  pixmap.setDevicePixelRatio(2);
+  return QIcon(pixmap);
+}
+
+const QIcon& CheckMarkIcon() {
+  static const QIcon icon = DrawnIcon(QColor(0, 128, 0), [](QPainterPath& path) {
+    path.moveTo(5, 17);
+    path.lineTo(12, 25);
+    path.lineTo(27, 6);
+  });
+  return icon;
+}
+
+const QIcon& CrossIcon() {
+  static const QIcon icon = DrawnIcon(QColor(192, 0, 0), [](QPainterPath& path) {
+    path.moveTo(7, 7);
+    path.lineTo(25, 25);
+    path.moveTo(25, 7);
+    path.lineTo(7, 25);
+  });
+  return icon;
+}
+
+}  // namespace
 
 OkCancelDialog::OkCancelDialog(const char* objectName, const QString& caption, int width, int height,
                                const QRect& bevel, int buttons_y, QWidget* parent)
@@ -50,10 +90,10 @@ OkCancelDialog::OkCancelDialog(const char* objectName, const QString& caption, i
   frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
   int middle = width / 2;
   OKBtn = MakePushButton(this, "OKBtn", "OK", {middle - 90, buttons_y, 80, 25});
-  OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
+  OKBtn->setIcon(CheckMarkIcon());
   OKBtn->setDefault(true);
   CancelBtn = MakePushButton(this, "CancelBtn", "Abbrechen", {middle + 10, buttons_y, 80, 25});
-  CancelBtn->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+  CancelBtn->setIcon(CrossIcon());
   connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
   connect(CancelBtn, &QPushButton::clicked, this, [this] { CancelBtnClick(); });
 }

@@ -33,7 +33,6 @@ TFaktor_aendern_Waehrung::TFaktor_aendern_Waehrung(TMyWindow& main)
   QFont underlined = title->font();
   underlined.setUnderline(true);
   title->setFont(underlined);
-  title->adjustSize();
   PlaceLabel(panel, "Label10", "Stand:", 8, 35);
   PlaceLabel(panel, "Label11", "Wert bzw.ca.Wert:", 8, 59);
   Edit2 = PlaceEdit(panel, "Edit2", 112, 32, 121);

@@ -33,7 +33,6 @@ TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TMyWindow& main)
   QFont underlined = title->font();
   underlined.setUnderline(true);
   title->setFont(underlined);
-  title->adjustSize();
   PlaceLabel(panel, "Label10", "Sommerzeit (+ 1 Stunde) von..bis", 8, 28);
   Edit2 = PlaceEdit(panel, "Edit2", 16, 48, 153, 32);
 }

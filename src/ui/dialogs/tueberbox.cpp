@@ -15,8 +15,8 @@ QLabel* CentredLabel(QWidget* panel, const char* name, const QString& text, int 
   label->setObjectName(name);
   label->setFont(font);
   SetTextColor(label, kBlue);
-  label->adjustSize();
-  label->move((panel->width() - label->width()) / 2, y);
+  label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  label->setGeometry(0, y, panel->width(), 20);
   return label;
 }
 

@@ -32,7 +32,6 @@ TVorsatzzeichen::TVorsatzzeichen(QWidget* parent)
   Vorsatzzeichen->setObjectName("Vorsatzzeichen");
   Vorsatzzeichen->setGeometry(17, 16, 233, 233);
   Vorsatzzeichen->setFont(PixelFont("Courier", 11));
-  Vorsatzzeichen->setPlainText(CardText());
   Vorsatzzeichen->setReadOnly(true);
   Vorsatzzeichen->setEnabled(false);
   Vorsatzzeichen->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -43,6 +42,11 @@ TVorsatzzeichen::TVorsatzzeichen(QWidget* parent)
   OKBtn = MakePushButton(this, "OKBtn", QString::fromUtf8("Schließen"), {96, 272, 75, 25});
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &TVorsatzzeichen::OKBtnClick);
+}
+
+void TVorsatzzeichen::showEvent(QShowEvent* event) {
+  if (Vorsatzzeichen->document()->isEmpty()) Vorsatzzeichen->setPlainText(CardText());
+  DialogFrame::showEvent(event);
 }
 
 void TVorsatzzeichen::OKBtnClick() { hide(); }

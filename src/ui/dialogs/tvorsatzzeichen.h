@@ -21,6 +21,9 @@ class TVorsatzzeichen : public DialogFrame {
 
  public slots:
   void OKBtnClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace mensurio::ui

@@ -11,8 +11,10 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x
   f.setBold(false);
   label->setFont(f);
   SetTextColor(label, color);
-  label->move(x, y);
-  label->adjustSize();
+  // Sized to the room right of it rather than measured: measuring every
+  // caption of every dialog would cost the start-up its font work.
+  int width = parent->width() - x - 4;
+  label->setGeometry(x, y, width > 40 ? width : 40, 17);
   return label;
 }
 

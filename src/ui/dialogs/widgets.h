@@ -8,7 +8,7 @@
 
 namespace mensurio::ui {
 
-// A label at (x, y), sized to its text, regular weight.
+// A label at (x, y) reaching to the right edge of its parent, regular weight.
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y,
                    const QColor& color = Qt::black);
 // A one-line edit at (x, y) of the width, with a limit (0 = none).
