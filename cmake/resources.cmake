@@ -3,6 +3,9 @@
 # resources/origins.txt) into build/resources/; they are compiled into the
 # Qt resource library mensurio_resources.
 
+if(NOT MENSURIO_WITH_UI)
+  return()
+endif()
 find_package(Qt6 REQUIRED COMPONENTS Gui)
 
 file(GLOB MENSURIO_IMAGEGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/imagegen/*.cpp)

@@ -7,6 +7,7 @@
 #include "clipboard.h"
 #include "datadir.h"
 #include "helpviewer.h"
+#include "images.h"
 #include "qtmessageboxes.h"
 #include "tmywindow.h"
 #include "uifonts.h"
@@ -25,6 +26,7 @@ int RunProgram(int argc, char** argv, bool quit_when_shown) {
     return 1;
   }
 
+  ui::LoadOriginImages();  // an ORIGINS.PNG of the data directory replaces the built-in strip
   ui::QtMessageBoxes boxes;
   ui::QtClipboard clipboard;
   ui::QtHelpViewer help;

@@ -8,7 +8,8 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
 for f in bin/mensurio share/mensurio/LAENGE.DAT share/mensurio/MSR.INI share/mensurio/G_INFO.DAT \
-         share/mensurio/MSR.HLP share/mensurio/README.TXT; do
+         share/mensurio/MSR.HLP share/mensurio/README.TXT \
+         share/applications/mensurio.desktop share/icons/hicolor/48x48/apps/mensurio.png; do
   [ -f "$tmp/prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 [ ! -e "$tmp/prefix/share/mensurio/.compiled" ] || { echo "build stamp installed"; exit 1; }

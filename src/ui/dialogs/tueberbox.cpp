@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "programicon.h"
+#include "images.h"
 #include "uifonts.h"
 
 namespace mensurio::ui {

@@ -30,7 +30,7 @@
 #include "tsuch_dialog.h"
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
-#include "originpixmap.h"
+#include "images.h"
 #include "qttext.h"
 #include "startup.h"
 #include "text.h"
@@ -128,6 +128,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   earth->setObjectName("ImageErde");
   earth->setGeometry((206 - 120) / 2, 120, 120, 90);
   earth->setScaledContents(true);
+  earth->setPixmap(EarthPicture());
 
   ListBoxEinheit = new UnitListBox(client);
   ListBoxEinheit->setObjectName("ListBoxEinheit");
@@ -138,7 +139,7 @@ void TMyWindow::BuildControls(QWidget* client) {
     if (row < 0 || row >= static_cast<int>(units.size())) return content;
     const TAusgabetextobject& e = units[static_cast<size_t>(row)];
     content.name = FromCp1252(e.name());
-    content.image = OriginPixmap(e.origin());
+    content.image = OriginImage(e.origin());
     if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
     return content;
   });
@@ -169,6 +170,11 @@ void TMyWindow::BuildControls(QWidget* client) {
   Rechentaste = MakeButton(client, "Rechentaste", "Einheit umrechnen", {432, 335, 45, 25});
   SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
   SpeedButton3 = MakeButton(client, "SpeedButton3", "Markierte Einheit ausblenden", {512, 335, 25, 25});
+  Rechentaste->setIcon(ButtonGlyph(Glyph::Convert));
+  SpeedButton4->setIcon(ButtonGlyph(Glyph::Search));
+  SpeedButton3->setIcon(ButtonGlyph(Glyph::Hide));
+  SpeedButton2->setIcon(ButtonGlyph(Glyph::Info));
+  for (QToolButton* b : {Rechentaste, SpeedButton2, SpeedButton3, SpeedButton4}) b->setIconSize(QSize(16, 16));
   connect(Rechentaste, &QToolButton::clicked, this, &TMyWindow::RechentasteClick);
   connect(SpeedButton3, &QToolButton::clicked, this, &TMyWindow::SpeedButton3Click);
   connect(SpeedButton4, &QToolButton::clicked, this, &TMyWindow::SpeedButton4Click);
@@ -373,7 +379,7 @@ void TMyWindow::ShowSelectedUnit() {
   Label_gewaehlte_einheit->setText(FromCp1252(TrimRightBlanks(e.name())));
   Label_gewaehlte_einheit->adjustSize();
   PlaceRightOf(Image1, Label_gewaehlte_einheit, 5);
-  Image1->setPixmap(OriginPixmap(e.origin()));
+  Image1->setPixmap(OriginImage(e.origin()));
 }
 
 void TMyWindow::ShowSourceUnit() {
