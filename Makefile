@@ -51,7 +51,7 @@ fuzz: deps
 .PHONY: sanitize
 sanitize: deps
 	cmake -S . -B build-asan -DMENSURIO_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-	cmake --build build-asan -j $(JOBS)
+	ASAN_OPTIONS=detect_leaks=0 cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS) -E Install
 
