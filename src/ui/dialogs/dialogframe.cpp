@@ -99,3 +99,32 @@ OkCancelDialog::OkCancelDialog(const char* objectName, const QString& caption, i
 }
 
 }  // namespace mensurio::ui
+
+#include "tmywindow.h"
+
+namespace mensurio::ui {
+
+MaintenanceDialog::MaintenanceDialog(TMyWindow& main, bool TMyWindow::*result_flag, const char* objectName,
+                                     const QString& caption, int width, int height, const QRect& bevel,
+                                     int buttons_y)
+    : OkCancelDialog(objectName, caption, width, height, bevel, buttons_y, &main),
+      main_(main),
+      result_flag_(result_flag) {}
+
+void MaintenanceDialog::showEvent(QShowEvent* event) {
+  FormShow();
+  OkCancelDialog::showEvent(event);
+  FirstEdit()->setFocus();
+}
+
+void MaintenanceDialog::CancelBtnClick() {
+  main_.*result_flag_ = false;
+  reject();
+}
+
+void MaintenanceDialog::Succeed() {
+  main_.*result_flag_ = true;
+  accept();
+}
+
+}  // namespace mensurio::ui

@@ -43,3 +43,34 @@ class OkCancelDialog : public DialogFrame {
 };
 
 }  // namespace mensurio::ui
+
+namespace mensurio::ui {
+
+class TMyWindow;
+
+// An own-unit or factor dialog: it works on the main window, fills itself
+// when shown with the focus in its first edit, and Cancel clears the main
+// window's result flag (`unit_inserted` or `factor_changed`).
+class MaintenanceDialog : public OkCancelDialog {
+  Q_OBJECT
+ public:
+  MaintenanceDialog(TMyWindow& main, bool TMyWindow::*result_flag, const char* objectName, const QString& caption,
+                    int width, int height, const QRect& bevel, int buttons_y);
+
+ public slots:
+  virtual void FormShow() = 0;
+  void CancelBtnClick() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  virtual QWidget* FirstEdit() const = 0;
+  // OK succeeded: the flag is set and the dialog closes.
+  void Succeed();
+
+  TMyWindow& main_;
+
+ private:
+  bool TMyWindow::*result_flag_;
+};
+
+}  // namespace mensurio::ui

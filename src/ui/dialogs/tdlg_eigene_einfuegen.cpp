@@ -11,9 +11,8 @@
 namespace mensurio::ui {
 
 TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(TMyWindow& main)
-    : OkCancelDialog("Dlg_eigene_einfuegen", QString::fromUtf8("Eigene Einheit einfügen"), 317, 252,
-                     {8, 8, 300, 193}, 212, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::unit_inserted, "Dlg_eigene_einfuegen", QString::fromUtf8("Eigene Einheit einfügen"), 317, 252,
+                     {8, 8, 300, 193}, 212) {
   PlaceLabel(this, "Label1", "Name der Einheit:", 32, 27);
   PlaceLabel(this, "Label2", "Kurzzeichen:", 32, 51);
   PlaceLabel(this, "Label3", "Weiterer Name:", 32, 75);
@@ -27,11 +26,7 @@ TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(TMyWindow& main)
   Label6 = PlaceLabel(this, "Label6", "", 128, 163);
 }
 
-void TDlg_eigene_einfuegen::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TDlg_eigene_einfuegen::FirstEdit() const { return Edit1; }
 
 void TDlg_eigene_einfuegen::FormShow() {
   Edit1->setMaxLength(34);
@@ -49,13 +44,8 @@ void TDlg_eigene_einfuegen::OKBtnClick() {
     Edit5->setFocus();
     return;
   }
-  main_.unit_inserted = true;
-  accept();
+  Succeed();
 }
 
-void TDlg_eigene_einfuegen::CancelBtnClick() {
-  main_.unit_inserted = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

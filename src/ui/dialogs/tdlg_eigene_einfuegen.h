@@ -9,9 +9,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TDlg_eigene_einfuegen : public OkCancelDialog {
+class TDlg_eigene_einfuegen : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TDlg_eigene_einfuegen(TMyWindow& main);
@@ -24,15 +23,11 @@ class TDlg_eigene_einfuegen : public OkCancelDialog {
   QLabel* Label6;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui

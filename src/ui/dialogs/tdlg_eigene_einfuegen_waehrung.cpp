@@ -11,9 +11,8 @@
 namespace mensurio::ui {
 
 TDlg_eigene_einfuegen_Waehrung::TDlg_eigene_einfuegen_Waehrung(TMyWindow& main)
-    : OkCancelDialog("Dlg_eigene_einfuegen_Waehrung", QString::fromUtf8("Eigene Einheit einfügen - Währung"), 317,
-                     252, {8, 8, 300, 193}, 212, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::unit_inserted, "Dlg_eigene_einfuegen_Waehrung", QString::fromUtf8("Eigene Einheit einfügen - Währung"), 317,
+                     252, {8, 8, 300, 193}, 212) {
   PlaceLabel(this, "Label1", QString::fromUtf8("Name der Währung:"), 32, 27);
   PlaceLabel(this, "Label2", "Kurzzeichen:", 32, 51);
   PlaceLabel(this, "Label3", "Wert bwz. ca.Wert:", 32, 75);
@@ -28,11 +27,7 @@ TDlg_eigene_einfuegen_Waehrung::TDlg_eigene_einfuegen_Waehrung(TMyWindow& main)
   Label6 = PlaceLabel(this, "Label6", "", 128, 163);
 }
 
-void TDlg_eigene_einfuegen_Waehrung::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TDlg_eigene_einfuegen_Waehrung::FirstEdit() const { return Edit1; }
 
 void TDlg_eigene_einfuegen_Waehrung::FormShow() {
   Edit1->setMaxLength(34);
@@ -50,13 +45,8 @@ void TDlg_eigene_einfuegen_Waehrung::OKBtnClick() {
     Edit5->setFocus();
     return;
   }
-  main_.unit_inserted = true;
-  accept();
+  Succeed();
 }
 
-void TDlg_eigene_einfuegen_Waehrung::CancelBtnClick() {
-  main_.unit_inserted = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

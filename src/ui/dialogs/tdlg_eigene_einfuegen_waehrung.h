@@ -8,9 +8,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TDlg_eigene_einfuegen_Waehrung : public OkCancelDialog {
+class TDlg_eigene_einfuegen_Waehrung : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TDlg_eigene_einfuegen_Waehrung(TMyWindow& main);
@@ -23,15 +22,11 @@ class TDlg_eigene_einfuegen_Waehrung : public OkCancelDialog {
   QLabel* Label6;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui

@@ -10,9 +10,8 @@
 namespace mensurio::ui {
 
 TDlg_eigene_einfuegen_WZ::TDlg_eigene_einfuegen_WZ(TMyWindow& main)
-    : OkCancelDialog("Dlg_eigene_einfuegen_WZ", QString::fromUtf8("Eigene Einheit einfügen - Weltzeit"), 317, 197,
-                     {8, 8, 300, 137}, 156, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::unit_inserted, "Dlg_eigene_einfuegen_WZ", QString::fromUtf8("Eigene Einheit einfügen - Weltzeit"), 317, 197,
+                     {8, 8, 300, 137}, 156) {
   PlaceLabel(this, "Label1", "Name der Einheit:", 32, 27);
   PlaceLabel(this, "Label2", "Kurzzeichen:", 32, 51);
   PlaceLabel(this, "Label3", "Sommerzeit (von..bis):", 32, 75);
@@ -23,11 +22,7 @@ TDlg_eigene_einfuegen_WZ::TDlg_eigene_einfuegen_WZ(TMyWindow& main)
   Edit5 = PlaceEdit(this, "Edit5", 208, 96, 89);
 }
 
-void TDlg_eigene_einfuegen_WZ::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TDlg_eigene_einfuegen_WZ::FirstEdit() const { return Edit1; }
 
 void TDlg_eigene_einfuegen_WZ::FormShow() {
   Edit1->setMaxLength(34);
@@ -43,13 +38,8 @@ void TDlg_eigene_einfuegen_WZ::OKBtnClick() {
     Edit5->setFocus();
     return;
   }
-  main_.unit_inserted = true;
-  accept();
+  Succeed();
 }
 
-void TDlg_eigene_einfuegen_WZ::CancelBtnClick() {
-  main_.unit_inserted = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

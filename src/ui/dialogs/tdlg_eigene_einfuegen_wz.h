@@ -8,9 +8,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TDlg_eigene_einfuegen_WZ : public OkCancelDialog {
+class TDlg_eigene_einfuegen_WZ : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TDlg_eigene_einfuegen_WZ(TMyWindow& main);
@@ -21,15 +20,11 @@ class TDlg_eigene_einfuegen_WZ : public OkCancelDialog {
   QLineEdit* Edit5;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui

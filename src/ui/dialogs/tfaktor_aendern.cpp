@@ -13,9 +13,8 @@
 namespace mensurio::ui {
 
 TFaktor_aendern::TFaktor_aendern(TMyWindow& main)
-    : OkCancelDialog("Faktor_aendern", QString::fromUtf8("Umrechnungsfaktor ändern"), 268, 214, {8, 8, 252, 158},
-                     180, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::factor_changed, "Faktor_aendern", QString::fromUtf8("Umrechnungsfaktor ändern"), 268, 214, {8, 8, 252, 158},
+                     180) {
   PlaceLabel(this, "Label1", "Gebiet:", 32, 24);
   PlaceLabel(this, "Label3", "Land:", 32, 48);
   PlaceLabel(this, "Label5", "1", 32, 72);
@@ -27,11 +26,7 @@ TFaktor_aendern::TFaktor_aendern(TMyWindow& main)
   Label8 = PlaceLabel(this, "Label8", "", 152, 123);
 }
 
-void TFaktor_aendern::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TFaktor_aendern::FirstEdit() const { return Edit1; }
 
 void TFaktor_aendern::FormShow() {
   const TAusgabetextobject& entry = SelectedEntry(main_);
@@ -46,9 +41,5 @@ void TFaktor_aendern::OKBtnClick() {
   FinishFactorChange(*this, main_, r, Edit1);
 }
 
-void TFaktor_aendern::CancelBtnClick() {
-  main_.factor_changed = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

@@ -9,9 +9,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TFaktor_aendern : public OkCancelDialog {
+class TFaktor_aendern : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TFaktor_aendern(TMyWindow& main);
@@ -23,15 +22,11 @@ class TFaktor_aendern : public OkCancelDialog {
   QLabel* Label8;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui

@@ -14,9 +14,8 @@
 namespace mensurio::ui {
 
 TFaktor_aendern_Waehrung::TFaktor_aendern_Waehrung(TMyWindow& main)
-    : OkCancelDialog("Faktor_aendern_Waehrung", QString::fromUtf8("Umrechnungsfaktor ändern - Währung"), 311, 309,
-                     {8, 8, 295, 250}, 268, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::factor_changed, "Faktor_aendern_Waehrung", QString::fromUtf8("Umrechnungsfaktor ändern - Währung"), 311, 309,
+                     {8, 8, 295, 250}, 268) {
   PlaceLabel(this, "Label1", "Gebiet:", 24, 24);
   PlaceLabel(this, "Label3", "Land:", 24, 48);
   PlaceLabel(this, "Label5", "1", 24, 72);
@@ -39,11 +38,7 @@ TFaktor_aendern_Waehrung::TFaktor_aendern_Waehrung(TMyWindow& main)
   Edit3 = PlaceEdit(panel, "Edit3", 112, 56, 121);
 }
 
-void TFaktor_aendern_Waehrung::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TFaktor_aendern_Waehrung::FirstEdit() const { return Edit1; }
 
 void TFaktor_aendern_Waehrung::FormShow() {
   const TAusgabetextobject& entry = SelectedEntry(main_);
@@ -63,9 +58,5 @@ void TFaktor_aendern_Waehrung::OKBtnClick() {
   FinishFactorChange(*this, main_, r, Edit1);
 }
 
-void TFaktor_aendern_Waehrung::CancelBtnClick() {
-  main_.factor_changed = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

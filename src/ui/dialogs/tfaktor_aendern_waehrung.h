@@ -9,9 +9,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TFaktor_aendern_Waehrung : public OkCancelDialog {
+class TFaktor_aendern_Waehrung : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TFaktor_aendern_Waehrung(TMyWindow& main);
@@ -25,15 +24,11 @@ class TFaktor_aendern_Waehrung : public OkCancelDialog {
   QLineEdit* Edit3;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui

@@ -14,9 +14,8 @@
 namespace mensurio::ui {
 
 TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TMyWindow& main)
-    : OkCancelDialog("Faktor_aendern_Weltzeit", QString::fromUtf8("Umrechnungsfaktor ändern - Weltzeit"), 289, 292,
-                     {8, 8, 273, 234}, 252, &main),
-      main_(main) {
+    : MaintenanceDialog(main, &TMyWindow::factor_changed, "Faktor_aendern_Weltzeit", QString::fromUtf8("Umrechnungsfaktor ändern - Weltzeit"), 289, 292,
+                     {8, 8, 273, 234}, 252) {
   PlaceLabel(this, "Label1", "Gebiet:", 40, 24);
   PlaceLabel(this, "Label3", "Land:", 40, 48);
   PlaceLabel(this, "Label5", "Einheit:", 40, 72);
@@ -37,11 +36,7 @@ TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(TMyWindow& main)
   Edit2 = PlaceEdit(panel, "Edit2", 16, 48, 153, 32);
 }
 
-void TFaktor_aendern_Weltzeit::showEvent(QShowEvent* event) {
-  FormShow();
-  OkCancelDialog::showEvent(event);
-  Edit1->setFocus();
-}
+QWidget* TFaktor_aendern_Weltzeit::FirstEdit() const { return Edit1; }
 
 void TFaktor_aendern_Weltzeit::FormShow() {
   const TAusgabetextobject& entry = SelectedEntry(main_);
@@ -57,9 +52,5 @@ void TFaktor_aendern_Weltzeit::OKBtnClick() {
   FinishFactorChange(*this, main_, r, Edit1);
 }
 
-void TFaktor_aendern_Weltzeit::CancelBtnClick() {
-  main_.factor_changed = false;
-  reject();
-}
 
 }  // namespace mensurio::ui

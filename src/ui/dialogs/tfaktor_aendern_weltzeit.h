@@ -9,9 +9,8 @@ class QLineEdit;
 
 namespace mensurio::ui {
 
-class TMyWindow;
 
-class TFaktor_aendern_Weltzeit : public OkCancelDialog {
+class TFaktor_aendern_Weltzeit : public MaintenanceDialog {
   Q_OBJECT
  public:
   explicit TFaktor_aendern_Weltzeit(TMyWindow& main);
@@ -23,15 +22,11 @@ class TFaktor_aendern_Weltzeit : public OkCancelDialog {
   QLineEdit* Edit2;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void OKBtnClick() override;
-  void CancelBtnClick() override;
 
  protected:
-  void showEvent(QShowEvent* event) override;
-
- private:
-  TMyWindow& main_;
+  QWidget* FirstEdit() const override;
 };
 
 }  // namespace mensurio::ui
