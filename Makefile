@@ -57,7 +57,7 @@ sanitize: deps
 
 # Benchmarks (Google Benchmark): loading, converting, searching, formatting,
 # and the start-up compared with a minimal Qt window.
-BENCHES = mensurio_bench_load mensurio_bench_format mensurio_bench_search mensurio_bench_startup
+BENCHES = mensurio_bench_load mensurio_bench_format mensurio_bench_search mensurio_bench_areachange mensurio_bench_startup
 .PHONY: bench
 bench: configure
 	@for b in $(BENCHES); do \

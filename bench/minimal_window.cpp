@@ -1,9 +1,10 @@
 // The yardstick of the start-up measurement: a minimal Qt window that shows
-// one line of text (so that it, too, starts the font system), ended as soon
-// as it is shown.
+// one line of text (so that it, too, starts the font system), ended once it
+// has been painted.
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
+
+#include "afterfirstpaint.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -11,6 +12,6 @@ int main(int argc, char** argv) {
   window.setWindowTitle("Mensurio");
   window.resize(561, 373);
   window.show();
-  QTimer::singleShot(0, &app, &QCoreApplication::quit);
+  new mensurio::ui::AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
   return QApplication::exec();
 }

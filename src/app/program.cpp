@@ -2,23 +2,25 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
+#include "afterfirstpaint.h"
 #include "clipboard.h"
 #include "datadir.h"
 #include "helpviewer.h"
 #include "images.h"
+#include "programstyle.h"
 #include "qtmessageboxes.h"
 #include "tmywindow.h"
 #include "uifonts.h"
 
 namespace mensurio {
 
-int RunProgram(int argc, char** argv, bool quit_when_shown) {
+int RunProgram(int argc, char** argv, StartMode mode) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Mensurio");
   QApplication::setApplicationDisplayName("Mensurio");
-  ui::InstallFontSubstitutes();
+  ui::InstallFonts();
+  QApplication::setStyle(new ui::ProgramStyle);
 
   std::string error = EnterDataDirectory(QCoreApplication::applicationDirPath().toStdString());
   if (!error.empty()) {
@@ -33,10 +35,19 @@ int RunProgram(int argc, char** argv, bool quit_when_shown) {
   ui::TMyWindow window(ui::Platform{boxes, clipboard, help});
   boxes.SetOwner(&window);
   if (!window.FormCreate()) return 1;
-  window.CreateDialogs();
   window.FormShow();
   window.show();
-  if (quit_when_shown) QTimer::singleShot(0, &app, &QCoreApplication::quit);
+  // The dialogs are made while the user already sees the window; a command
+  // that needs one before makes them itself. The measuring modes leave the
+  // event loop without closing the window (nothing is written).
+  if (mode == StartMode::QuitWhenPainted) {
+    new ui::AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
+  } else {
+    new ui::AfterFirstPaint(window, [&window, mode] {
+      window.CreateDialogs();
+      if (mode == StartMode::QuitWhenReady) QCoreApplication::exit(0);
+    });
+  }
   return QApplication::exec();
 }
 

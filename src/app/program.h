@@ -3,9 +3,14 @@
 
 namespace mensurio {
 
-// Enters the data directory, creates the windows, runs the event loop until
-// the main window closes. With quit_when_shown the program ends as soon as
-// the main window is on the screen (for start-up measurements).
-int RunProgram(int argc, char** argv, bool quit_when_shown = false);
+enum class StartMode {
+  Normal,           // runs until the main window closes
+  QuitWhenPainted,  // ends once the main window has been painted the first time
+  QuitWhenReady,    // ends once, after that, the dialogs have been created too
+};
+
+// Enters the data directory, creates the windows, runs the event loop. The
+// two quitting modes serve the start-up measurements.
+int RunProgram(int argc, char** argv, StartMode mode = StartMode::Normal);
 
 }  // namespace mensurio

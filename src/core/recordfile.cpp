@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "ioerror.h"
@@ -41,6 +42,9 @@ RecordFile& RecordFile::operator=(RecordFile&& other) noexcept {
     name_ = std::move(other.name_);
     record_size_ = other.record_size_;
     position_ = other.position_;
+    buffer_ = std::move(other.buffer_);
+    buffer_first_ = other.buffer_first_;
+    buffer_records_ = std::exchange(other.buffer_records_, 0);
   }
   return *this;
 }
@@ -88,14 +92,33 @@ void RecordFile::Seek(int32_t record) {
 
 void RecordFile::Read(void* record) {
   Check(FileStep::Read);
-  ssize_t n = ::pread(fd_, record, record_size_, position_ * record_size_);
-  if (n < 0) ThrowErrno();
-  if (n != record_size_) throw IoError(kIoReadPastEof);
+  if (position_ < buffer_first_ || position_ >= buffer_first_ + buffer_records_) FillBuffer();
+  std::memcpy(record, buffer_.data() + (position_ - buffer_first_) * record_size_, record_size_);
   ++position_;
+}
+
+void RecordFile::FillBuffer() {
+  buffer_records_ = 0;
+  buffer_.resize(static_cast<size_t>(kBufferRecords) * record_size_);
+  size_t filled = 0;
+  while (filled < buffer_.size()) {
+    ssize_t n = ::pread(fd_, buffer_.data() + filled, buffer_.size() - filled,
+                        position_ * record_size_ + static_cast<int64_t>(filled));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ThrowErrno();
+    }
+    if (n == 0) break;
+    filled += static_cast<size_t>(n);
+  }
+  buffer_first_ = position_;
+  buffer_records_ = static_cast<int32_t>(filled / record_size_);
+  if (buffer_records_ == 0) throw IoError(kIoReadPastEof);
 }
 
 void RecordFile::Write(const void* record) {
   Check(FileStep::Write);
+  buffer_records_ = 0;  // the buffered records may be the ones written
   const char* p = static_cast<const char*>(record);
   int64_t offset = position_ * record_size_;
   for (ssize_t left = record_size_; left > 0;) {

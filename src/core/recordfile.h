@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace mensurio {
 
@@ -36,6 +37,8 @@ class RecordFile {
   bool AtEnd() const;
   void Seek(int32_t record);
   // Reads one record at the current position; kIoReadPastEof behind the end.
+  // The records come from the disk in blocks, so that a list of several
+  // hundred records costs a few system calls.
   void Read(void* record);
   void Write(const void* record);
   void Flush();  // to the disk, not only to the system
@@ -46,11 +49,17 @@ class RecordFile {
  private:
   RecordFile(int fd, std::string name, int record_size);
   void Check(FileStep step) const;
+  void FillBuffer();  // from the current position
+
+  static constexpr int32_t kBufferRecords = 128;
 
   int fd_ = -1;
   std::string name_;
   int record_size_ = 0;
   int64_t position_ = 0;  // in records
+  std::vector<char> buffer_;
+  int64_t buffer_first_ = 0;    // record number of buffer_[0]
+  int32_t buffer_records_ = 0;  // whole records in the buffer
 };
 
 bool FileExists(const std::string& name);

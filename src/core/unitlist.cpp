@@ -27,7 +27,6 @@ UnitList LoadUnits(const std::string& file, const OriginFlags& shown, bool sort_
     units.reserve(static_cast<size_t>(n));
     UnitRecord r;
     for (int32_t i = 0; i < n; ++i) {
-      f.Seek(i);
       f.Read(&r);
       if (r.visible == 1 && r.origin >= 1 && r.origin <= kOriginCount && shown[r.origin] == 1)
         units.push_back(TAusgabetextobject{r, i, {}, {}});

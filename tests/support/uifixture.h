@@ -50,12 +50,13 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override { CopyShippedData(); }
 
-  // Creates and shows the window over the files of the working directory.
-  ui::TMyWindow& Open() {
+  // Creates and shows the window over the files of the working directory;
+  // without dialogs, as it is before its first paint.
+  ui::TMyWindow& Open(bool with_dialogs = true) {
     window = std::make_unique<ui::TMyWindow>(ui::Platform{boxes, clipboard, help});
     started = window->FormCreate();
     if (started) {
-      window->CreateDialogs();
+      if (with_dialogs) window->CreateDialogs();
       window->FormShow();
       window->show();
     }

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QResource>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -14,6 +15,7 @@
 
 #include "catalogue.h"
 #include "design.h"
+#include "rawpixels.h"
 #include "tempdir.h"
 
 namespace mensurio::ui {
@@ -171,9 +173,40 @@ TEST_F(Images, TheTwoStripsShowTheSameImages) {
   }
 }
 
+// The built-in strip as the build stored it.
+QImage BuiltInStrip(const char* name, QSize size) {
+  QResource resource(QString(":/mensurio/") + name);
+  return FromRawPixels(resource.data(), resource.size(), size).copy();
+}
+
 TEST_F(Images, BuiltInStripsHaveTheirSizes) {
-  EXPECT_EQ(QImage(":/mensurio/origins.png").size(), QSize(2912, 16));
-  EXPECT_EQ(QImage(":/mensurio/origins@2x.png").size(), QSize(5824, 32));
+  EXPECT_EQ(QResource(":/mensurio/origins.rgba").size(), 2912 * 16 * 4);
+  EXPECT_EQ(QResource(":/mensurio/origins@2x.rgba").size(), 5824 * 32 * 4);
+  EXPECT_FALSE(BuiltInStrip("origins.rgba", QSize(2912, 16)).isNull());
+}
+
+TEST(RawPixels, RoundTripAndSizeCheck) {
+  QImage picture(7, 3, QImage::Format_ARGB32_Premultiplied);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 7; ++x) picture.setPixel(x, y, qRgba(x * 30, y * 80, 0, 200 - x * 20));
+  const QByteArray bytes = RawPixels(picture);
+  ASSERT_EQ(bytes.size(), 7 * 3 * 4);
+  const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+  EXPECT_EQ(FromRawPixels(data, bytes.size(), QSize(7, 3)).convertToFormat(QImage::Format_ARGB32_Premultiplied),
+            picture);
+  struct Case {
+    const char* what;
+    qint64 count;
+    QSize size;
+  };
+  const Case refused[] = {
+      {"one byte short", 7 * 3 * 4 - 1, QSize(7, 3)},
+      {"one byte more", 7 * 3 * 4 + 1, QSize(7, 3)},
+      {"another shape", 7 * 3 * 4, QSize(3, 8)},
+      {"empty size", 0, QSize(0, 0)},
+      {"negative size", 7 * 3 * 4, QSize(-7, -3)},
+  };
+  for (const Case& c : refused) EXPECT_TRUE(FromRawPixels(data, c.count, c.size).isNull()) << c.what;
 }
 
 TEST_F(Images, StripFileInWorkingDirectoryIsTaken) {
@@ -193,8 +226,9 @@ TEST_F(Images, StripFileInWorkingDirectoryIsTaken) {
   std::filesystem::remove("ORIGINS.PNG");
   EXPECT_EQ(Pixels(OriginImage(40, 1.0)).pixelColor(16, 8), QColor(40, 215, 77));
   EXPECT_EQ(LoadOriginImages(), OriginStrip::BuiltIn);
-  EXPECT_EQ(Pixels(OriginImage(40, 1.0)),
-            QImage(":/mensurio/origins.png").copy(39 * 32, 0, 32, 16).convertToFormat(QImage::Format_ARGB32));
+  EXPECT_EQ(Pixels(OriginImage(40, 1.0)), BuiltInStrip("origins.rgba", QSize(2912, 16))
+                                               .copy(39 * 32, 0, 32, 16)
+                                               .convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(Images, UnfitStripFileIsIgnored) {

@@ -1,6 +1,7 @@
 #include "generate.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QPainter>
@@ -9,13 +10,14 @@
 
 #include "artwork.h"
 #include "catalogue.h"
+#include "rawpixels.h"
 
 namespace mensurio::imagegen {
 
 namespace {
 
 std::string GlyphFile(GlyphKind kind, int size) {
-  return std::string("glyph-") + GlyphName(kind) + "-" + std::to_string(size) + ".png";
+  return std::string("glyph-") + GlyphName(kind) + "-" + std::to_string(size);
 }
 
 std::string IconFile(int size) {
@@ -30,14 +32,34 @@ void SavePng(const QImage& image, const std::string& path) {
   if (!image.save(file, "PNG")) throw std::runtime_error(path + ": Datei nicht schreibbar");
 }
 
+void SaveRaw(const QImage& image, const std::string& path) {
+  QString name = QString::fromStdString(path);
+  QDir().mkpath(QFileInfo(name).absolutePath());
+  QFile file(name);
+  const QByteArray bytes = mensurio::ui::RawPixels(image);
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
+    throw std::runtime_error(path + ": Datei nicht schreibbar");
+}
+
+namespace {
+
+// The pictures the program draws at start, as PNG for people and raw for
+// the program.
+void SaveBoth(const QImage& image, const std::string& stem) {
+  SavePng(image, stem + ".png");
+  SaveRaw(image, stem + ".rgba");
+}
+
+}  // namespace
+
 void WriteAll(const DesignSet& set, const std::string& dir) {
   const std::string base = dir + "/";
-  SavePng(RenderStrip(set, 1), base + "origins.png");
-  SavePng(RenderStrip(set, 2), base + "origins@2x.png");
+  SaveBoth(RenderStrip(set, 1), base + "origins");
+  SaveBoth(RenderStrip(set, 2), base + "origins@2x");
   for (GlyphKind kind : kGlyphKinds)
-    for (int size : kGlyphSizes) SavePng(RenderGlyph(kind, size), base + GlyphFile(kind, size));
-  SavePng(RenderEarth(1), base + "earth.png");
-  SavePng(RenderEarth(2), base + "earth@2x.png");
+    for (int size : kGlyphSizes) SaveBoth(RenderGlyph(kind, size), base + GlyphFile(kind, size));
+  SaveBoth(RenderEarth(1), base + "earth");
+  SaveBoth(RenderEarth(2), base + "earth@2x");
   for (int size : kIconSizes) SavePng(RenderProgramIcon(size), base + IconFile(size));
   SavePng(ContactSheet(set), base + "origins-contact-sheet.png");
 }

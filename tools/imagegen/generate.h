@@ -9,8 +9,9 @@
 
 namespace mensurio::imagegen {
 
-// All pictures into `dir`: the origin strips origins.png and origins@2x.png,
-// glyph-NAME-SIZE.png, earth.png and earth@2x.png, the program icon as
+// All pictures into `dir`: the origin strips origins and origins@2x,
+// glyph-NAME-SIZE, earth and earth@2x (each as .png and as raw pixels in
+// .rgba, see rawpixels.h), the program icon as
 // icons/hicolor/NxN/apps/mensurio.png and the contact sheet
 // origins-contact-sheet.png. Throws std::runtime_error when a file cannot be
 // written.
@@ -24,7 +25,9 @@ QImage ContactSheet(const DesignSet& set, int zoom = 0, std::vector<int> codes =
 // each magnified `zoom` times, on the grey of the windows.
 QImage ArtworkSheet(int zoom = 1);
 
-// Saves a PNG, creating missing directories; throws on failure.
+// Save a PNG or the raw pixels, creating missing directories; throw on
+// failure.
 void SavePng(const QImage& image, const std::string& path);
+void SaveRaw(const QImage& image, const std::string& path);
 
 }  // namespace mensurio::imagegen

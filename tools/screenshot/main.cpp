@@ -15,6 +15,7 @@
 
 #include "clipboard.h"
 #include "helpviewer.h"
+#include "programstyle.h"
 #include "qtmessageboxes.h"
 #include "tdlg_eigene_einfuegen.h"
 #include "tdlg_eigene_einfuegen_waehrung.h"
@@ -70,7 +71,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   QApplication app(argc, argv);
-  ui::InstallFontSubstitutes();
+  ui::InstallFonts();
+  QApplication::setStyle(new ui::ProgramStyle);
   bool all = std::string(argv[1]) == "--all";
   if (all && argc < 3) return 2;
   if (all) ++argv, --argc;

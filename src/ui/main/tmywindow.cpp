@@ -251,6 +251,7 @@ void TMyWindow::BuildMenu() {
 }
 
 void TMyWindow::CreateDialogs() {
+  if (Laender_Dlg) return;
   Laender_Dlg = new TLaender_Dlg(*this);
   Dlg_Einheit_einblenden = new TDlg_Einheit_einblenden(*this);
   Dlg_eigene_einfuegen = new TDlg_eigene_einfuegen(*this);
@@ -508,15 +509,22 @@ void TMyWindow::Index1Click() { platform_.help.ShowContents(kHelpFile); }
 
 namespace mensurio::ui {
 
-void TMyWindow::Lnderauseinblenden1Click() { platform_.show_modal(*Laender_Dlg); }
+void TMyWindow::Lnderauseinblenden1Click() {
+  CreateDialogs();
+  platform_.show_modal(*Laender_Dlg);
+}
 
 void TMyWindow::Vorsatzzeichen1Click() {
+  CreateDialogs();
   Vorsatzzeichen->show();
   Vorsatzzeichen->raise();
   Vorsatzzeichen->activateWindow();
 }
 
-void TMyWindow::ber1Click() { platform_.show_modal(*ueberBox); }
+void TMyWindow::ber1Click() {
+  CreateDialogs();
+  platform_.show_modal(*ueberBox);
+}
 
 void TMyWindow::SpeedButton2Click() {
   try {
@@ -554,7 +562,10 @@ void TMyWindow::Einheitausblenden1Click() {
 
 void TMyWindow::SpeedButton3Click() { Einheitausblenden1Click(); }
 
-void TMyWindow::Einheiteinblenden1Click() { platform_.show_modal(*Dlg_Einheit_einblenden); }
+void TMyWindow::Einheiteinblenden1Click() {
+  CreateDialogs();
+  platform_.show_modal(*Dlg_Einheit_einblenden);
+}
 
 void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
   if (DeleteHiddenUnitsOfArea(area_index, platform_.boxes)) ComboBox1Change();
@@ -562,6 +573,7 @@ void TMyWindow::AusgeblendeteEinheitenlschen1Click() {
 
 void TMyWindow::EigeneEinheiteinfgen1Click() {
   if (!OwnUnitsAllowed(area_index, platform_.boxes)) return;
+  CreateDialogs();
   switch (KindOfArea(area_index)) {
     case AreaKind::WorldTime: platform_.show_modal(*Dlg_eigene_einfuegen_WZ); break;
     case AreaKind::Currency: platform_.show_modal(*Dlg_eigene_einfuegen_Waehrung); break;
@@ -572,6 +584,7 @@ void TMyWindow::EigeneEinheiteinfgen1Click() {
 
 void TMyWindow::Umrechnungsfaktorndern1Click() {
   if (units.empty()) return;
+  CreateDialogs();
   switch (KindOfArea(area_index)) {
     case AreaKind::WorldTime: platform_.show_modal(*Faktor_aendern_Weltzeit); break;
     case AreaKind::Currency: platform_.show_modal(*Faktor_aendern_Waehrung); break;
@@ -586,7 +599,10 @@ void TMyWindow::Umrechnungsfaktorndern1Click() {
   ClearSourceUnit();
 }
 
-void TMyWindow::Einheitensuchen1Click() { platform_.show_modal(*Such_Dialog); }
+void TMyWindow::Einheitensuchen1Click() {
+  CreateDialogs();
+  platform_.show_modal(*Such_Dialog);
+}
 
 void TMyWindow::SpeedButton4Click() { Einheitensuchen1Click(); }
 

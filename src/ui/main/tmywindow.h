@@ -41,7 +41,8 @@ class TMyWindow : public QMainWindow {
   // The required-file check, the initial state, the settings. False when a
   // required file is missing (the message has been shown): the program ends.
   bool FormCreate();
-  // Creates the dialogs, once, after the window itself.
+  // Creates the dialogs, after the window itself; later calls do nothing.
+  // Every command that shows a dialog calls it first.
   void CreateDialogs();
   // Fills the selector and loads the first list; runs before the first show.
   void FormShow();

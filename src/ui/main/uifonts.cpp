@@ -1,5 +1,6 @@
 #include "uifonts.h"
 
+#include <QApplication>
 #include <QWidget>
 
 namespace mensurio::ui {
@@ -30,10 +31,11 @@ QFont LabelFont(bool underline) { return PixelFont("MS Sans Serif", 13, false, u
 
 QFont SmallFont() { return PixelFont("MS Sans Serif", 11); }
 
-void InstallFontSubstitutes() {
+void InstallFonts() {
   QFont::insertSubstitutions("Arial", {"Liberation Sans", "Arimo", "DejaVu Sans"});
   QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arimo", "DejaVu Sans"});
   QFont::insertSubstitutions("Courier", {"Liberation Mono", "Cousine", "DejaVu Sans Mono"});
+  QApplication::setFont(SmallFont());
 }
 
 void SetTextColor(QWidget* widget, const QColor& color) {

@@ -17,8 +17,11 @@ QFont LabelFont(bool underline = false);
 QFont SmallFont();
 
 // Maps the families the layout names (Arial, MS Sans Serif, Courier) to the
-// free fonts with the same metrics that Debian installs.
-void InstallFontSubstitutes();
+// free fonts with the same metrics that Debian installs, and makes the
+// 11-pixel MS Sans Serif the font of menus, message boxes and tooltips, the
+// system font of the windows the program was drawn for. Needs the
+// application object.
+void InstallFonts();
 
 void SetTextColor(QWidget* widget, const QColor& color);
 

@@ -48,12 +48,12 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   painter.setPen(text);
   int right = rect.left() + rect.width();
   int nameX = static_cast<int>(std::lround(right / 3.0));
-  QRect textRect(nameX, rect.top(), right - nameX + 400, rect.height());
-  painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, content.name);
+  // Both texts start at the row's top left corner of their column and run on
+  // unclipped; a single line drawn at its base line needs no text layout.
+  const int baseline = rect.top() + painter.fontMetrics().ascent();
+  painter.drawText(QPoint(nameX, baseline), content.name);
   if (!content.image.isNull()) painter.drawPixmap(QPoint(right - 2 * rect.height(), rect.top()), content.image);
-  if (!content.result.isEmpty())
-    painter.drawText(QRect(rect.left(), rect.top(), 400, rect.height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                     content.result);
+  if (!content.result.isEmpty()) painter.drawText(QPoint(rect.left(), baseline), content.result);
   painter.restore();
 }
 

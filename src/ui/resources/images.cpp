@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QResource>
 #include <array>
 #include <vector>
+
+#include "rawpixels.h"
 
 // The pictures are compiled into the static library mensurio_resources.
 static void InitImageResources() { Q_INIT_RESOURCE(mensurio_images); }
@@ -26,11 +29,27 @@ void EnsureResources() {
 
 QString Resource(const QString& name) { return ":/mensurio/" + name; }
 
+// A picture the build stored as raw pixels (NAME.rgba); null when it is
+// missing or does not have the size.
+QImage RawPicture(const QString& name, QSize size) {
+  EnsureResources();
+  QResource resource(Resource(name + ".rgba"));
+  if (!resource.isValid()) return {};
+  if (resource.compressionAlgorithm() == QResource::NoCompression)
+    return FromRawPixels(resource.data(), resource.size(), size);
+  const QByteArray bytes = resource.uncompressedData();
+  return FromRawPixels(reinterpret_cast<const uchar*>(bytes.constData()), bytes.size(), size).copy();
+}
+
 struct OriginImages {
   bool loaded = false;
   OriginStrip source = OriginStrip::BuiltIn;
+  // The built-in strips are decoded when an image of their ratio is first
+  // drawn: a screen of one ratio never pays for the other.
+  bool strip_read = false;
+  bool strip2x_read = false;
   QImage strip;    // 1x, 2912 x 16
-  QImage strip2x;  // null when the strip comes from ORIGINS.PNG
+  QImage strip2x;  // stays null when the strip comes from ORIGINS.PNG
   std::array<QPixmap, kOriginCodes> images;
   std::array<QPixmap, kOriginCodes> images2x;
 };
@@ -64,16 +83,28 @@ OriginStrip LoadOriginImages() {
   QImage file = ReadStripFile(present);
   if (!file.isNull()) {
     o.strip = file;
+    o.strip_read = o.strip2x_read = true;  // ORIGINS.PNG has no 2x strip
     o.source = OriginStrip::File;
     return o.source;
   }
-  o.strip = QImage(Resource("origins.png"));
-  o.strip2x = QImage(Resource("origins@2x.png"));
-  if (o.strip.size() != kStripSize) o.strip = QImage();
-  if (o.strip2x.size() != 2 * kStripSize) o.strip2x = QImage();
   o.source = present ? OriginStrip::FileIgnored : OriginStrip::BuiltIn;
   return o.source;
 }
+
+namespace {
+
+// The strip for 1x or 2x drawing; a null image when there is none.
+const QImage& Strip(OriginImages& o, bool sharp) {
+  bool& read = sharp ? o.strip2x_read : o.strip_read;
+  QImage& strip = sharp ? o.strip2x : o.strip;
+  if (!read) {
+    read = true;
+    strip = RawPicture(sharp ? "origins@2x" : "origins", (sharp ? 2 : 1) * kStripSize);
+  }
+  return strip;
+}
+
+}  // namespace
 
 QPixmap OriginImage(int code) { return OriginImage(code, ApplicationRatio()); }
 
@@ -81,8 +112,8 @@ QPixmap OriginImage(int code, qreal devicePixelRatio) {
   if (code < 1 || code > kOriginCodes) return {};
   OriginImages& o = Origins();
   if (!o.loaded) LoadOriginImages();
-  const bool sharp = devicePixelRatio > 1.0 && !o.strip2x.isNull();
-  const QImage& strip = sharp ? o.strip2x : o.strip;
+  const bool sharp = devicePixelRatio > 1.0 && !Strip(o, true).isNull();
+  const QImage& strip = Strip(o, sharp);
   QPixmap& cached = (sharp ? o.images2x : o.images)[code - 1];
   if (cached.isNull() && !strip.isNull()) {
     const int scale = sharp ? 2 : 1;
@@ -111,19 +142,17 @@ QIcon ButtonGlyph(Glyph glyph) {
       break;
   }
   if (!name) return {};
-  EnsureResources();
   QIcon icon;
   for (int size : kGlyphSizes)
-    icon.addFile(Resource(QString("glyph-%1-%2.png").arg(name).arg(size)), QSize(size, size));
+    icon.addPixmap(QPixmap::fromImage(RawPicture(QString("glyph-%1-%2").arg(name).arg(size), QSize(size, size))));
   return icon;
 }
 
 QPixmap EarthPicture() { return EarthPicture(ApplicationRatio()); }
 
 QPixmap EarthPicture(qreal devicePixelRatio) {
-  EnsureResources();
   const bool sharp = devicePixelRatio > 1.0;
-  QPixmap picture(Resource(sharp ? "earth@2x.png" : "earth.png"));
+  QPixmap picture = QPixmap::fromImage(RawPicture(sharp ? "earth@2x" : "earth", sharp ? QSize(240, 180) : QSize(120, 90)));
   picture.setDevicePixelRatio(sharp ? 2 : 1);
   return picture;
 }
