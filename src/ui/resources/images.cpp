@@ -44,8 +44,8 @@ QImage RawPicture(const QString& name, QSize size) {
 struct OriginImages {
   bool loaded = false;
   OriginStrip source = OriginStrip::BuiltIn;
-  // The built-in strips are decoded when an image of their ratio is first
-  // drawn: a screen of one ratio never pays for the other.
+  // A built-in strip is taken from the resource when an image of its ratio
+  // is first drawn: a screen of one ratio never touches the other.
   bool strip_read = false;
   bool strip2x_read = false;
   QImage strip;    // 1x, 2912 x 16
