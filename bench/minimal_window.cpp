@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "afterfirstpaint.h"
+#include "startclock.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -12,6 +13,9 @@ int main(int argc, char** argv) {
   window.setWindowTitle("Mensurio");
   window.resize(561, 373);
   window.show();
-  new mensurio::ui::AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
+  new mensurio::ui::AfterFirstPaint(window, [] {
+    WriteStartClock("painted");
+    QCoreApplication::exit(0);
+  });
   return QApplication::exec();
 }

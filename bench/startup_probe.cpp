@@ -3,8 +3,11 @@
 #include <cstring>
 
 #include "program.h"
+#include "startclock.h"
 
 int main(int argc, char** argv) {
   bool ready = argc > 1 && std::strcmp(argv[1], "--ready") == 0;
-  return mensurio::RunProgram(1, argv, ready ? mensurio::StartMode::QuitWhenReady : mensurio::StartMode::QuitWhenPainted);
+  return mensurio::RunProgram(1, argv,
+                              ready ? mensurio::StartMode::QuitWhenReady : mensurio::StartMode::QuitWhenPainted,
+                              WriteStartClock);
 }

@@ -15,7 +15,7 @@
 
 namespace mensurio {
 
-int RunProgram(int argc, char** argv, StartMode mode) {
+int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Mensurio");
   QApplication::setApplicationDisplayName("Mensurio");
@@ -40,12 +40,16 @@ int RunProgram(int argc, char** argv, StartMode mode) {
   // The dialogs are made while the user already sees the window; a command
   // that needs one before makes them itself. The measuring modes leave the
   // event loop without closing the window (nothing is written).
+  auto stop_at = [&report](const char* moment) {
+    if (report) report(moment);
+    QCoreApplication::exit(0);
+  };
   if (mode == StartMode::QuitWhenPainted) {
-    new ui::AfterFirstPaint(window, [] { QCoreApplication::exit(0); });
+    new ui::AfterFirstPaint(window, [stop_at] { stop_at("painted"); });
   } else {
-    new ui::AfterFirstPaint(window, [&window, mode] {
+    new ui::AfterFirstPaint(window, [&window, mode, stop_at] {
       window.CreateDialogs();
-      if (mode == StartMode::QuitWhenReady) QCoreApplication::exit(0);
+      if (mode == StartMode::QuitWhenReady) stop_at("ready");
     });
   }
   return QApplication::exec();

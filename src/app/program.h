@@ -1,6 +1,8 @@
 // The whole program from start to end.
 #pragma once
 
+#include <functional>
+
 namespace mensurio {
 
 enum class StartMode {
@@ -9,8 +11,11 @@ enum class StartMode {
   QuitWhenReady,    // ends once, after that, the dialogs have been created too
 };
 
+// Told the moment a quitting mode stops at: "painted" or "ready".
+using StartReport = std::function<void(const char* moment)>;
+
 // Enters the data directory, creates the windows, runs the event loop. The
 // two quitting modes serve the start-up measurements.
-int RunProgram(int argc, char** argv, StartMode mode = StartMode::Normal);
+int RunProgram(int argc, char** argv, StartMode mode = StartMode::Normal, const StartReport& report = {});
 
 }  // namespace mensurio
