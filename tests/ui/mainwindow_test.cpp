@@ -50,6 +50,26 @@ TEST_F(MainWindow, StartsWithTheStoredArea) {
   EXPECT_EQ(w.centralWidget()->size(), QSize(561, 373));
 }
 
+// Typing in the list jumps to the unit whose name starts with the letters,
+// and the window follows with the selected unit.
+TEST_F(MainWindow, TypingInTheListJumpsToTheUnit) {
+  WriteLength();
+  WriteSettingsFile(kLaenge);
+  auto& w = Open();
+  ASSERT_TRUE(started);
+  struct Case { const char* typed; int row; const char* shown; };
+  const Case cases[] = {{"Z", 3, "Zoll"}, {"Mei", 1, "Meile"}, {"Met", 2, "Meter"}, {"F", 0, "Fuß"}};
+  const int interval = QApplication::keyboardInputInterval();
+  QApplication::setKeyboardInputInterval(100);
+  for (const Case& c : cases) {
+    QTest::qWait(150);  // the list forgets earlier letters after a pause
+    QTest::keyClicks(w.ListBoxEinheit, c.typed);
+    EXPECT_EQ(w.ListBoxEinheit->currentRow(), c.row) << c.typed;
+    EXPECT_EQ(w.Label_gewaehlte_einheit->text(), QString::fromUtf8(c.shown)) << c.typed;
+  }
+  QApplication::setKeyboardInputInterval(interval);
+}
+
 TEST_F(MainWindow, MissingFileEndsTheStart) {
   std::filesystem::remove("ZEIT.DAT");
   std::filesystem::remove("LAENGE.DAT");

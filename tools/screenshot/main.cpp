@@ -99,8 +99,9 @@ int main(int argc, char** argv) {
   window.CreateDialogs();
   window.FormShow();
   window.show();
-  auto items = window.ListBoxEinheit->findItems(unit, Qt::MatchStartsWith);
-  if (!items.isEmpty()) window.ListBoxEinheit->setCurrentItem(items.front());
+  QModelIndexList found = window.ListBoxEinheit->model()->match(window.ListBoxEinheit->model()->index(0, 0),
+                                                                 Qt::DisplayRole, unit, 1, Qt::MatchStartsWith);
+  if (!found.isEmpty()) window.ListBoxEinheit->setCurrentRow(found.front().row());
   window.Edit_Eingabe->setText(value);
   window.ConvertCommand();
   window.Timer1Timer();  // the visible phase of the blink

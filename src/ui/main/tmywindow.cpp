@@ -143,7 +143,7 @@ void TMyWindow::BuildControls(QWidget* client) {
     if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
     return content;
   });
-  connect(ListBoxEinheit, &QListWidget::currentRowChanged, this, [this](int) { ListBoxEinheitClick(); });
+  connect(ListBoxEinheit, &UnitListBox::currentRowChanged, this, [this](int) { ListBoxEinheitClick(); });
   connect(ListBoxEinheit, &UnitListBox::EnterPressed, this, &TMyWindow::ConvertCommand);
 
   StatusBar1 = new QLabel(client);
@@ -347,8 +347,7 @@ void TMyWindow::FillUnitList() {
   int remembered = results_valid ? ListBoxEinheit->currentRow() : -1;
   {
     QSignalBlocker block(ListBoxEinheit);
-    ListBoxEinheit->clear();
-    for (const TAusgabetextobject& e : units) ListBoxEinheit->addItem(FromCp1252(e.name()));
+    ListBoxEinheit->SetRowCount(static_cast<int>(units.size()));
     int row = results_valid ? remembered : 0;
     if (!units.empty()) ListBoxEinheit->setCurrentRow(row >= 0 && row < static_cast<int>(units.size()) ? row : 0);
   }
@@ -552,7 +551,7 @@ void TMyWindow::Einheitausblenden1Click() {
   }
   {
     QSignalBlocker block(ListBoxEinheit);
-    delete ListBoxEinheit->takeItem(index);
+    ListBoxEinheit->RemoveRow(index);
   }
   if (!units.empty()) SelectRow(static_cast<int>(next));
   ListBoxEinheit->viewport()->update();

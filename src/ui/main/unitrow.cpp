@@ -57,13 +57,43 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   painter.restore();
 }
 
-UnitListBox::UnitListBox(QWidget* parent) : QListWidget(parent) {
+QVariant UnitRows::data(const QModelIndex& index, int role) const {
+  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_ || !name_) return {};
+  return name_(index.row());
+}
+
+void UnitRows::Reset(int rows) {
+  beginResetModel();
+  rows_ = rows;
+  endResetModel();
+}
+
+void UnitRows::Remove(int row) {
+  if (row < 0 || row >= rows_) return;
+  beginRemoveRows({}, row, row);
+  --rows_;
+  endRemoveRows();
+}
+
+UnitListBox::UnitListBox(QWidget* parent) : QListView(parent), rows_(this) {
+  setModel(&rows_);
   setItemDelegate(new UnitRowDelegate(this));
   setUniformItemSizes(true);
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) { emit currentRowChanged(current.row()); });
 }
+
+void UnitListBox::SetContentSource(ContentSource source) {
+  source_ = std::move(source);
+  rows_.name_ = [this](int row) { return Content(row).name; };
+}
+
+void UnitListBox::SetRowCount(int rows) { rows_.Reset(rows); }
+
+void UnitListBox::RemoveRow(int row) { rows_.Remove(row); }
 
 int UnitListBox::TopIndex() const { return verticalScrollBar()->value(); }
 
@@ -74,7 +104,7 @@ void UnitListBox::keyPressEvent(QKeyEvent* event) {
     emit EnterPressed();
     return;
   }
-  QListWidget::keyPressEvent(event);
+  QListView::keyPressEvent(event);
 }
 
 }  // namespace mensurio::ui

@@ -2,7 +2,8 @@
 // image at the right end; odd rows silver unless selected in the focused list.
 #pragma once
 
-#include <QListWidget>
+#include <QAbstractListModel>
+#include <QListView>
 #include <QPixmap>
 #include <QStyledItemDelegate>
 
@@ -25,15 +26,41 @@ struct UnitRowState {
 void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowState& state,
                  const UnitRowContent& content, const QPalette& palette, const QFont& font);
 
+// The rows of the unit list: only their number; what a row shows comes from
+// the window's content source when it is drawn or searched by typing.
+class UnitRows : public QAbstractListModel {
+ public:
+  using QAbstractListModel::QAbstractListModel;
+  int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+  QVariant data(const QModelIndex& index, int role) const override;
+  void Reset(int rows);
+  void Remove(int row);
+
+ private:
+  friend class UnitListBox;
+  int rows_ = 0;
+  std::function<QString(int row)> name_;
+};
+
 // The owner-drawn list box ListBoxEinheit: fixed rows of 16 pixels, drawn by
-// DrawUnitRow from the content the window supplies; Enter is a signal.
-class UnitListBox : public QListWidget {
+// DrawUnitRow from the content the window supplies; Enter is a signal. The
+// list keeps no copy of the units, only their count.
+class UnitListBox : public QListView {
   Q_OBJECT
  public:
   using ContentSource = std::function<UnitRowContent(int row)>;
   explicit UnitListBox(QWidget* parent = nullptr);
-  void SetContentSource(ContentSource source) { source_ = std::move(source); }
+  void SetContentSource(ContentSource source);
   UnitRowContent Content(int row) const { return source_ ? source_(row) : UnitRowContent{}; }
+
+  // As many rows as the window has units now; no row is current after it.
+  void SetRowCount(int rows);
+  // Takes a row out (after its unit has left the window's list).
+  void RemoveRow(int row);
+  int count() const { return rows_.rowCount(); }
+  // The current row, -1 for none.
+  int currentRow() const { return currentIndex().row(); }
+  void setCurrentRow(int row) { setCurrentIndex(rows_.index(row)); }
 
   // The first visible line and scrolling back to it.
   int TopIndex() const;
@@ -41,11 +68,13 @@ class UnitListBox : public QListWidget {
 
  signals:
   void EnterPressed();
+  void currentRowChanged(int row);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  UnitRows rows_;
   ContentSource source_;
 };
 
