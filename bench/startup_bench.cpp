@@ -38,7 +38,7 @@ int64_t MonotonicNanoseconds() {
 
 // Starts the program with its standard output on a pipe and reads the
 // moment it reports (see startclock.h).
-Run RunProgram(const std::string& program, const char* option = nullptr) {
+Run StartAndWait(const std::string& program, const char* option = nullptr) {
   int out[2];
   if (::pipe(out) != 0) std::abort();
   posix_spawn_file_actions_t actions;
@@ -87,9 +87,9 @@ void BM_StartUp(benchmark::State& state) {
   const std::string dir = MENSURIO_BENCH_DIR;
   std::vector<double> minimal, painted, ready, minimal_whole, mensurio_whole;
   for (auto _ : state) {
-    Run m = RunProgram(dir + "/mensurio_minimal_window");
-    Run p = RunProgram(dir + "/mensurio_startup_probe");
-    Run r = RunProgram(dir + "/mensurio_startup_probe", "--ready");
+    Run m = StartAndWait(dir + "/mensurio_minimal_window");
+    Run p = StartAndWait(dir + "/mensurio_startup_probe");
+    Run r = StartAndWait(dir + "/mensurio_startup_probe", "--ready");
     minimal.push_back(m.to_moment);
     painted.push_back(p.to_moment);
     ready.push_back(r.to_moment);

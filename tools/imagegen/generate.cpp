@@ -26,19 +26,29 @@ std::string IconFile(int size) {
 
 }  // namespace
 
-void SavePng(const QImage& image, const std::string& path) {
+namespace {
+
+// The file name as Qt takes it, its directory made when missing.
+QString PreparedFile(const std::string& path) {
   QString file = QString::fromStdString(path);
   QDir().mkpath(QFileInfo(file).absolutePath());
-  if (!image.save(file, "PNG")) throw std::runtime_error(path + ": Datei nicht schreibbar");
+  return file;
+}
+
+[[noreturn]] void ThrowUnwritable(const std::string& path) {
+  throw std::runtime_error(path + ": Datei nicht schreibbar");
+}
+
+}  // namespace
+
+void SavePng(const QImage& image, const std::string& path) {
+  if (!image.save(PreparedFile(path), "PNG")) ThrowUnwritable(path);
 }
 
 void SaveRaw(const QImage& image, const std::string& path) {
-  QString name = QString::fromStdString(path);
-  QDir().mkpath(QFileInfo(name).absolutePath());
-  QFile file(name);
+  QFile file(PreparedFile(path));
   const QByteArray bytes = mensurio::ui::RawPixels(image);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
-    throw std::runtime_error(path + ": Datei nicht schreibbar");
+  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) ThrowUnwritable(path);
 }
 
 namespace {
