@@ -6,9 +6,6 @@
 namespace mensurio {
 namespace {
 
-constexpr const char* kNotARateFile =
-    "Die Datei ist keine Datei mit Euro-Referenzkursen der Europäischen Zentralbank "
-    "(eurofxref-daily.xml, eurofxref-hist.xml, eurofxref-hist-90d.xml, eurofxref.csv oder eurofxref-hist.csv)!";
 constexpr const char* kNoDate = "Die Kursdatei nennt kein Datum!";
 
 std::string BadDate(std::string_view text) {
@@ -149,7 +146,7 @@ CubeTag ReadCubeTag(std::string_view tag) {
 }
 
 RateFileRead ReadXml(std::string_view text, Date today) {
-  if (text.find("Envelope") == std::string_view::npos) return Refused(kNotARateFile);
+  if (text.find("Envelope") == std::string_view::npos) return Refused(kNotARateFileMessage);
   RawTable raw;
   std::optional<Date> current;
   bool cube_seen = false;
@@ -157,9 +154,9 @@ RateFileRead ReadXml(std::string_view text, Date today) {
     size_t start = at + 5;
     if (start < text.size() && !IsBlank(text[start]) && text[start] != '>' && text[start] != '/') continue;
     size_t end = text.find('>', start);
-    if (end == std::string_view::npos) return Refused(kNotARateFile);
+    if (end == std::string_view::npos) return Refused(kNotARateFileMessage);
     CubeTag cube = ReadCubeTag(text.substr(start, end - start));
-    if (!cube.well_formed) return Refused(kNotARateFile);
+    if (!cube.well_formed) return Refused(kNotARateFileMessage);
     cube_seen = true;
     if (cube.time) {
       current = ReadIsoDate(*cube.time);
@@ -170,11 +167,11 @@ RateFileRead ReadXml(std::string_view text, Date today) {
       }
     } else if (cube.currency) {
       if (!current) return Refused(kNoDate);
-      if (!IsCurrencyCode(*cube.currency)) return Refused(kNotARateFile);
+      if (!IsCurrencyCode(*cube.currency)) return Refused(kNotARateFileMessage);
       if (*current == *raw.date) raw.rates.emplace_back(*cube.currency, cube.rate.value_or(""));
     }
   }
-  if (!cube_seen) return Refused(kNotARateFile);
+  if (!cube_seen) return Refused(kNotARateFileMessage);
   return Finish(raw, today);
 }
 
@@ -201,9 +198,9 @@ RateFileRead ReadCsv(std::string_view text, Date today) {
     start = end == std::string_view::npos ? text.size() : end + 1;
   }
   std::vector<std::string_view> header = Cells(lines.at(0));
-  if (header[0] != "Date") return Refused(kNotARateFile);
+  if (header[0] != "Date") return Refused(kNotARateFileMessage);
   for (size_t i = 1; i < header.size(); ++i)
-    if (!header[i].empty() && !IsCurrencyCode(header[i])) return Refused(kNotARateFile);
+    if (!header[i].empty() && !IsCurrencyCode(header[i])) return Refused(kNotARateFileMessage);
   RawTable raw;
   std::string_view newest;
   for (size_t n = 1; n < lines.size(); ++n) {
@@ -231,7 +228,7 @@ RateFileRead ReadRateFile(std::string_view content, Date today) {
   content = Trim(content);
   if (content.substr(0, 1) == "<") return ReadXml(content, today);
   if (content.substr(0, 4) == "Date") return ReadCsv(content, today);
-  return Refused(kNotARateFile);
+  return Refused(kNotARateFileMessage);
 }
 
 }  // namespace mensurio

@@ -13,6 +13,10 @@
 
 namespace mensurio {
 
+constexpr const char* kNotARateFileMessage =
+    "Die Datei ist keine Datei mit Euro-Referenzkursen der Europäischen Zentralbank "
+    "(eurofxref-daily.xml, eurofxref-hist.xml, eurofxref-hist-90d.xml, eurofxref.csv oder eurofxref-hist.csv)!";
+
 struct EuroRate {
   std::string code;      // ISO 4217, three capital letters
   long double per_euro;  // units of the currency for one euro, > 0
