@@ -25,6 +25,13 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The shipped data against the machine's sources of truth as they stand
+# today: every world-time place against the system's tzdata for the current
+# year (whatever its release), and every checked factor against GNU units.
+.PHONY: check-data
+check-data: build
+	cd $(BUILD) && MENSURIO_CHECK_DATA=1 ctest --output-on-failure -j $(JOBS) -R '^(ShippedWorldTime|GnuUnits|Areas/GnuUnitsArea)\.'
+
 clean:
 	rm -rf $(BUILD)
 
