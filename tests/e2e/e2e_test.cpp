@@ -123,7 +123,8 @@ void Type(const std::string& text) {
 }
 
 TEST(EndToEnd, ConvertCopyHideAndQuit) {
-  if (Shell("for p in Xvfb xdotool xclip; do command -v $p; done | wc -l") != "3") FAIL() << "Xvfb, xdotool or xclip missing";
+  if (Shell("for p in Xvfb xdotool xclip xprop; do command -v $p; done | wc -l") != "4")
+    FAIL() << "Xvfb, xdotool, xclip or xprop missing";
   // Xvfb picks a free display itself and writes its number into the pipe.
   int pipe_fds[2];
   ASSERT_EQ(::pipe2(pipe_fds, O_CLOEXEC), 0);
@@ -163,6 +164,9 @@ TEST(EndToEnd, ConvertCopyHideAndQuit) {
   Process program({MENSURIO_PROGRAM});
   std::string window = Shell("xdotool search --sync --onlyvisible --name '^Mensurio$' | head -1");
   ASSERT_FALSE(window.empty()) << "no window";
+  // The program icon, as window managers and task bars read it.
+  std::string icon = Shell("xprop -id " + window + " _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\\n' ' '");
+  EXPECT_NE(icon.find("Icon (48 x 48)"), std::string::npos) << "_NET_WM_ICON: " << icon;
   Shell("xdotool windowfocus --sync " + window);
   std::this_thread::sleep_for(500ms);
 
