@@ -19,14 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace e2e;
 
-class SilentBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
-
 TEST(EndToEnd, ConvertCopyHideAndQuit) {
   if (!ToolsPresent()) FAIL() << "Xvfb, xdotool, xclip or xprop missing";
   Xvfb xvfb;

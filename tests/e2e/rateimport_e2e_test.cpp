@@ -17,14 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace e2e;
 
-class SilentBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
-
 std::string ValidityOf(const std::string& file, const std::string& symbol) {
   SilentBoxes boxes;
   for (const TAusgabetextobject& u : LoadUnits(file, AllOriginsShown(), true, boxes))

@@ -21,6 +21,8 @@
 #include <thread>
 #include <vector>
 
+#include "messages.h"
+
 extern char** environ;
 
 namespace mensurio::e2e {
@@ -151,6 +153,15 @@ class Xvfb {
  private:
   std::unique_ptr<Process> server_;
   bool up_ = false;
+};
+
+// For the test's own look into the data files.
+class SilentBoxes : public MessageBoxes {
+ public:
+  void Show(BoxKind, const std::string&) override {}
+  bool AskYesNo(const std::string&) override { return false; }
+  void ShowPlain(const std::string&, const std::string&) override {}
+  void ReportError(const std::string&) override {}
 };
 
 // Xvfb and the tools the tests drive it with.
