@@ -139,7 +139,10 @@ ConversionResult ConvertWorldTime(UnitList& units, size_t source, const std::str
   return WriteClockTimes(units, *t, *source_offset, StoredOffset);
 }
 
-std::string ZoneNameOf(const UnitRecord& record) { return TrimRightBlanks(FieldText(record.spare_text_1)); }
+std::string ZoneNameOf(const UnitRecord& record) {
+  std::string name = TrimRightBlanks(FieldText(record.spare_text_1));
+  return IsSafeZoneName(name) ? name : "";
+}
 
 std::string ZoneStandOf(const UnitRecord& record) { return TrimRightBlanks(FieldText(record.spare_text_2)); }
 

@@ -15,7 +15,8 @@ constexpr const char* kBadTimeOrDateMessage =
     "Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << oder >> hh:mm TT.MM.JJ << eingeben!";
 
 // The time-zone name a world-time place carries in spare_text_1
-// ("Europe/Berlin"); empty for a place without one (own places).
+// ("Europe/Berlin"); empty for a place without one (own places) and for a
+// text there that is no zone name.
 std::string ZoneNameOf(const UnitRecord& record);
 
 // The state of the time-zone data a place was last set from, in

@@ -19,12 +19,9 @@ CivilDate LocalDate(const TimeZone& zone, int64_t utc) {
 const char* const kMonthShort[12] = {"Jan.", "Feb.", "März", "Apr.", "Mai",  "Juni",
                                      "Juli", "Aug.", "Sep.", "Okt.", "Nov.", "Dez."};
 
-// "Anfang" for the first week of a month, "Ende" for its last, else "Mitte".
-std::string WhenInMonth(int year, int month, int day) {
-  if (day <= 7) return "Anfang";
-  if (day > DaysInMonth(year, month) - 7) return "Ende";
-  return "Mitte";
-}
+// "Anfang" for the first seven days of a month, "Ende" from the 22nd on (a
+// last Sunday falls there even in February), else "Mitte".
+const char* WhenInMonth(int day) { return day <= 7 ? "Anfang" : day >= 22 ? "Ende" : "Mitte"; }
 
 }  // namespace
 
@@ -82,10 +79,8 @@ bool SummerTimeTextFits(const ZoneFacts& facts, const std::string& text) {
 
 std::string SummerTimeText(const ZoneFacts& f) {
   if (!f.summer_time || f.summer_starts == 0 || f.summer_ends == 0) return "";
-  // The week of the month, with February counted at 28 days.
-  constexpr int kAnyYear = 2001;
-  return WhenInMonth(kAnyYear, f.summer_starts, f.start_day) + " " + kMonthShort[f.summer_starts - 1] + " bis " +
-         WhenInMonth(kAnyYear, f.summer_ends, f.end_day) + " " + kMonthShort[f.summer_ends - 1];
+  return std::string(WhenInMonth(f.start_day)) + " " + kMonthShort[f.summer_starts - 1] + " bis " +
+         WhenInMonth(f.end_day) + " " + kMonthShort[f.summer_ends - 1];
 }
 
 std::string OffsetText(long minutes) {

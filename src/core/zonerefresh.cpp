@@ -57,7 +57,10 @@ UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int yea
     parts.push_back(OffsetText(stored) + " \u2192 " + OffsetText(facts.standard_minutes));
   }
   std::string summer = Utf8Field(FieldText(place.validity));
-  if (!SummerTimeTextFits(facts, summer)) {
+  // In a year in which a zone enters summer time for good (or leaves it),
+  // no period can be told: the text stays.
+  bool period_known = !facts.summer_time || (facts.summer_starts != 0 && facts.summer_ends != 0);
+  if (period_known && !SummerTimeTextFits(facts, summer)) {
     std::string text = SummerTimeText(facts);
     SetFieldOrBlanks(r.validity, Utf8ToCp1252(text).value_or(""));
     if (text.empty())
