@@ -286,6 +286,7 @@ bool TMyWindow::FormCreate() {
     platform_.boxes.Show(BoxKind::Error, MissingFileMessage(*missing));
     return false;
   }
+  RemoveLeftoverTempFiles();
   results_valid = false;
   Settings s = ReadSettings(platform_.boxes);
   area_index = s.area_index;
@@ -542,13 +543,15 @@ void TMyWindow::Einheitausblenden1Click() {
   results_valid = false;
   if (units.empty()) return;
   int index = SelectedIndex();
-  size_t next = 0;
+  std::optional<size_t> hidden;
   try {
-    next = HideUnit(area_index, units, static_cast<size_t>(index));
+    hidden = HideUnit(area_index, units, static_cast<size_t>(index), platform_.boxes);
   } catch (const IoError& e) {
     platform_.boxes.ReportError(IoErrorReport(e.code()));
     return;
   }
+  if (!hidden) return ComboBox1Change();  // the file has changed: read it again
+  size_t next = *hidden;
   {
     QSignalBlocker block(ListBoxEinheit);
     ListBoxEinheit->RemoveRow(index);
