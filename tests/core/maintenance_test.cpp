@@ -30,10 +30,8 @@ class ScriptedRule : public RewriteRule {
   RuleAnswer Ask(const UnitRecord& record) override {
     asked.push_back(FieldText(record.name));
     char c = script_.at(asked.size() - 1);
-    return c == 'w'   ? RuleAnswer::Write
-           : c == 'd' ? RuleAnswer::Drop
-           : c == 'r' ? RuleAnswer::Replace
-                      : RuleAnswer::WriteNewFirst;
+    return c == 'w' ? RuleAnswer::Write : c == 'd' ? RuleAnswer::Drop : c == 'r' ? RuleAnswer::Replace
+                                                                               : RuleAnswer::WriteNewFirst;
   }
   const UnitRecord* NewRecord() const override { return &new_; }
   const UnitRecord* FinalRecord() const override { return final_; }
