@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -138,6 +140,9 @@ TEST(ShippedWorldTime, HeaderNamesTheTzdataRelease) {
   }
 }
 
+// The historical realms and the former states: no clock and no currency of their own.
+const std::vector<int> kGoneRealms = {22, 37, 38, 39, 40, 53, 61, 79};
+
 TEST(ShippedWorldTime, UniversalTimeIsThereWithOffsetZero) {
   int found = 0;
   for (const auto& u : ShippedUnits(kWeltzeit))
@@ -151,8 +156,7 @@ TEST(ShippedWorldTime, UniversalTimeIsThereWithOffsetZero) {
 }
 
 TEST(ShippedWorldTime, EveryCountryOfTheOriginTableHasAPlace) {
-  // The historical realms and the former states have no clock of their own.
-  const std::vector<int> gone = {22, 37, 38, 39, 40, 53, 61, 79};
+  const std::vector<int>& gone = kGoneRealms;
   std::map<int, int> places;
   for (const auto& u : ShippedUnits(kWeltzeit)) ++places[u.record.origin];
   for (int code = 21; code <= kOriginCount; ++code) {
@@ -160,6 +164,12 @@ TEST(ShippedWorldTime, EveryCountryOfTheOriginTableHasAPlace) {
     EXPECT_GT(places[code], 0) << "kein Ort für " << OriginName(code) << " (" << code << ")";
   }
   for (int code : gone) EXPECT_EQ(places[code], 0) << OriginName(code);
+}
+
+TEST(ShippedWorldTime, EveryPlaceHasASymbol) {
+  const std::string file = SourceName(kWeltzeit);
+  for (const auto& u : ShippedUnits(kWeltzeit))
+    EXPECT_FALSE(Text(u.record.symbol).empty()) << file << ":" << u.line << ": " << Text(u.record.name);
 }
 
 // ---------------------------------------------------------------------------
@@ -284,6 +294,55 @@ TEST(ShippedCurrencies, DateAndValueTextOfEveryCurrency) {
         << static_cast<double>(u.record.Factor());
   }
   EXPECT_GE(known, 57);
+}
+
+TEST(ShippedCurrencies, EveryCountryOfTheOriginTableHasACurrency) {
+  std::map<int, int> currencies;
+  for (const auto& u : ShippedUnits(kWaehrungen)) ++currencies[u.record.origin];
+  for (int code = 21; code <= kOriginCount; ++code) {
+    if (*OriginName(code) == '\0' || std::find(kGoneRealms.begin(), kGoneRealms.end(), code) != kGoneRealms.end())
+      continue;
+    EXPECT_GT(currencies[code], 0) << "keine Währung für " << OriginName(code) << " (" << code << ")";
+  }
+}
+
+// The day a "Stand" text or a source note names: "Stand 05.03.2026" and
+// "EZB-Referenzkurs 5.3.2026:" both give {2026, 3, 5}; nullopt without one.
+std::optional<std::array<int, 3>> DateAfter(const std::string& text, const std::string& marker) {
+  size_t at = text.find(marker);
+  if (at == std::string::npos) return std::nullopt;
+  int day = 0, month = 0, year = 0;
+  if (std::sscanf(text.c_str() + at + marker.size(), "%d.%d.%d", &day, &month, &year) != 3) return std::nullopt;
+  return std::array<int, 3>{year, month, day};
+}
+
+TEST(CurrencyHelpers, DatesOfStandAndSourceTexts) {
+  using Date = std::optional<std::array<int, 3>>;
+  EXPECT_EQ(DateAfter("Stand 05.03.2026", "Stand "), (Date{{2026, 3, 5}}));
+  EXPECT_EQ(DateAfter("EZB-Referenzkurs 5.3.2026: 1 EUR = 1,1618 USD", "EZB-Referenzkurs "), (Date{{2026, 3, 5}}));
+  EXPECT_EQ(DateAfter("fest seit 1.1.1999", "Stand "), Date{});
+  EXPECT_EQ(DateAfter("Stand unbekannt", "Stand "), Date{});
+}
+
+// The market rates come from one ECB publication: every line that cites an
+// ECB reference rate cites the same day, and its "Stand" is that day or, for
+// a rate of its own country combined with the ECB dollar rate, an earlier one.
+TEST(ShippedCurrencies, EcbRatesAreOfOneDay) {
+  const std::string file = SourceName(kWaehrungen);
+  std::optional<std::array<int, 3>> ecb_day;
+  int cited = 0;
+  for (const auto& u : ShippedUnits(kWaehrungen)) {
+    auto cites = DateAfter(u.source, "EZB-Referenzkurs ");
+    if (!cites) continue;
+    ++cited;
+    const std::string where = file + ":" + std::to_string(u.line) + ": " + Text(u.record.name);
+    if (!ecb_day) ecb_day = cites;
+    EXPECT_EQ(*cites, *ecb_day) << where << ": anderer EZB-Tag";
+    auto stand = DateAfter(Text(u.record.validity), "Stand ");
+    ASSERT_TRUE(stand) << where << ": kein Stand";
+    EXPECT_LE(*stand, *cites) << where << ": Stand nach dem EZB-Tag";
+  }
+  EXPECT_GE(cited, 30);
 }
 
 }  // namespace
