@@ -24,8 +24,8 @@ void WriteTempFile(const std::string& file, const Replacement& plan, RewriteRule
   while (!in.AtEnd()) {
     in.Read(&record);
     RuleAnswer answer = rule.Ask(record);
-    if (answer == RuleAnswer::WriteNewFirst) WriteOptional(out, rule.NewRecord());
-    if (answer != RuleAnswer::Drop) out.Write(&record);
+    if (answer == RuleAnswer::WriteNewFirst || answer == RuleAnswer::Replace) WriteOptional(out, rule.NewRecord());
+    if (answer == RuleAnswer::Write || answer == RuleAnswer::WriteNewFirst) out.Write(&record);
   }
   WriteOptional(out, rule.FinalRecord());
   out.Flush();

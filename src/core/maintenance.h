@@ -18,6 +18,7 @@ enum class RuleAnswer {
   Write,          // copy the record
   Drop,           // leave it out
   WriteNewFirst,  // write the rule's NewRecord(), then the record
+  Replace,        // write the rule's NewRecord() in the record's place
 };
 
 // Decides, record by record, what the rewritten file holds.
@@ -26,7 +27,8 @@ class RewriteRule {
   virtual ~RewriteRule() = default;
   // Asked once per record of the area file, in file order.
   virtual RuleAnswer Ask(const UnitRecord& record) = 0;
-  // The record that WriteNewFirst puts in front; asked right after that answer.
+  // The record that WriteNewFirst puts in front, or that Replace writes
+  // instead; asked right after that answer.
   virtual const UnitRecord* NewRecord() const { return nullptr; }
   // Asked once after the last record: a record to append, or nullptr.
   virtual const UnitRecord* FinalRecord() const { return nullptr; }

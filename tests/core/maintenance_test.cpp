@@ -21,7 +21,8 @@ const std::string kFailure =
     "Die Datei LAENGE.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte nicht geschrieben "
     "werden!";
 
-// Answers from a script; 'w' write, 'd' drop, 'n' new record first.
+// Answers from a script; 'w' write, 'd' drop, 'n' new record first, 'r'
+// new record instead.
 class ScriptedRule : public RewriteRule {
  public:
   ScriptedRule(std::string script, const UnitRecord* final_record)
@@ -29,7 +30,8 @@ class ScriptedRule : public RewriteRule {
   RuleAnswer Ask(const UnitRecord& record) override {
     asked.push_back(FieldText(record.name));
     char c = script_.at(asked.size() - 1);
-    return c == 'w' ? RuleAnswer::Write : c == 'd' ? RuleAnswer::Drop : RuleAnswer::WriteNewFirst;
+    return c == 'w' ? RuleAnswer::Write : c == 'd' ? RuleAnswer::Drop : c == 'r' ? RuleAnswer::Replace
+                                                                               : RuleAnswer::WriteNewFirst;
   }
   const UnitRecord* NewRecord() const override { return &new_; }
   const UnitRecord* FinalRecord() const override { return final_; }
@@ -54,7 +56,7 @@ TEST(RewriteAreaFile, WritesWhatTheRuleSays) {
   const Case cases[] = {
       {"wwww", false, {"a", "b", "c", "d"}},   {"dddd", false, {}},
       {"nwdw", false, {"new", "a", "b", "d"}}, {"wwnw", true, {"a", "b", "new", "c", "d", "final"}},
-      {"wdwd", true, {"a", "c", "final"}},
+      {"wdwd", true, {"a", "c", "final"}},     {"rwwr", false, {"new", "b", "c", "new"}},
   };
   for (const Case& c : cases) {
     TempWorkDir dir;

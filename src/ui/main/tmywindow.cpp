@@ -32,6 +32,8 @@
 #include "tvorsatzzeichen.h"
 #include "images.h"
 #include "qttext.h"
+#include "rateimportcommand.h"
+#include "ratestand.h"
 #include "startup.h"
 #include "text.h"
 #include "uifonts.h"
@@ -203,6 +205,8 @@ void TMyWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   QMenu* datei = bar->addMenu("&Datei");
+  AddRateImportItem(*this, datei);
+  datei->addSeparator();
   Beenden1 = add(datei, "Beenden1", "&Beenden");
   QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
   Wertkopieren1 = add(bearbeiten, "Wertkopieren1", "&Kopieren Rechenergebnis", QKeySequence("Ctrl+C"));
@@ -353,6 +357,7 @@ void TMyWindow::FillUnitList() {
     if (!units.empty()) ListBoxEinheit->setCurrentRow(row >= 0 && row < static_cast<int>(units.size()) ? row : 0);
   }
   ListBoxEinheit->viewport()->update();
+  ShowRateStand(*this);
   if (units.empty()) platform_.boxes.Show(BoxKind::Information, kEmptyListMessage);
 }
 
