@@ -107,6 +107,9 @@ bool ParseSettings(const std::string& bytes, Settings& out) {
   out.sort_alphabetical = sort == 0;
   out.scientific_display = display == 0;
   for (int k = 1; k <= kOriginCount; ++k) out.origin_visible[k] = in.ReadChar() == '0' ? 0 : 1;
+  in.SkipLine();
+  long summer_time = 0;
+  out.summer_time = in.ReadInteger(summer_time) && summer_time == 1;
   return true;
 }
 
@@ -126,6 +129,7 @@ std::string FormatSettings(const Settings& settings) {
   s += settings.sort_alphabetical ? "0\r\n" : "1\r\n";
   s += settings.scientific_display ? "0\r\n" : "1\r\n";
   for (int k = 1; k <= kOriginCount; ++k) s += settings.origin_visible[k] == 1 ? '1' : '0';
+  if (settings.summer_time) s += "\r\n1";
   return s;
 }
 

@@ -14,6 +14,10 @@ struct Settings {
   bool sort_alphabetical = true;
   bool scientific_display = true;
   OriginFlags origin_visible = AllOriginsShown();
+  // World time with summer time: a fifth line "1" after the origin flags,
+  // written only when on, so a file without it reads as off and a program
+  // that reads four lines reads the same four.
+  bool summer_time = false;
 };
 
 // The new settings are written here first.

@@ -73,8 +73,10 @@ void ImportRatesCommand(TMyWindow& window) {
   MessageBoxes& boxes = window.platform().boxes;
   std::optional<std::string> content = ReadContent(path, boxes);
   if (!content) return;
-  if (ImportRates(*content, Today(), boxes) && KindOfArea(window.area_index) == AreaKind::Currency)
-    ReloadKeepingSelection(window);
+  std::optional<std::string> summary = ImportRates(*content, Today(), boxes);
+  if (!summary) return;
+  if (KindOfArea(window.area_index) == AreaKind::Currency) ReloadKeepingSelection(window);
+  boxes.Show(BoxKind::Information, *summary);
 }
 
 }  // namespace mensurio::ui
