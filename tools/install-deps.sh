@@ -4,7 +4,7 @@
 set -e
 PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
 libgtest-dev libgmock-dev libbenchmark-dev units tzdata clang libclang-rt-14-dev \
-xvfb xauth xdotool xclip fonts-liberation fonts-dejavu-core"
+xvfb xauth xdotool xclip fonts-liberation fonts-dejavu-core qt6-translations-l10n"
 
 missing=""
 for p in $PACKAGES; do
