@@ -21,6 +21,7 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
   // ("Einheiten suchen — Mensurio"), and the captions stand as they are.
   QApplication::setApplicationName("Mensurio");
   ui::InstallQtGerman(app);
+  QApplication::setWindowIcon(ui::ProgramIcon());  // every window's, for the window manager (_NET_WM_ICON)
   ui::InstallFonts();
   QApplication::setStyle(new ui::ProgramStyle);
 

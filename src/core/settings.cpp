@@ -1,25 +1,19 @@
 #include "settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "catalogue.h"
+#include "ioerror.h"
+#include "recordfile.h"
 
 namespace mensurio {
 namespace {
 
 constexpr char kEndOfFile = 26;
-constexpr const char* kSettingsTemp = "MSR.INI.NEU";
 
 // Reads the text of MSR.INI the way the program's text-file reader does:
 // integers skip everything up to code 32 first; a line is skipped up to and
-// including its line feed; single characters include the line ends, and past
+// including its line end; single characters include the line ends, and past
 // the end of the file the end-of-file character is delivered.
 class SettingsReader {
  public:
@@ -37,9 +31,10 @@ class SettingsReader {
     return token.size() <= 32 && ParseInteger(token, value);
   }
 
+  // A line ends in CR LF, LF or a CR alone.
   void SkipLine() {
-    while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
-    if (pos_ < s_.size()) ++pos_;
+    while (pos_ < s_.size() && s_[pos_] != '\n' && s_[pos_] != '\r') ++pos_;
+    if (pos_ < s_.size() && s_[pos_++] == '\r' && pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
   }
 
   char ReadChar() { return pos_ < s_.size() ? s_[pos_++] : kEndOfFile; }
@@ -66,27 +61,34 @@ class SettingsReader {
   size_t pos_ = 0;
 };
 
+// Far more than the four lines ever take; a longer file is not the
+// program's settings file.
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
+
 bool ReadWholeFile(const char* name, std::string& bytes) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  if (in.bad()) return false;
-  bytes = s.str();
-  return true;
+  try {
+    bytes = ReadSmallFile(name, kMaxSettingsBytes);
+    return true;
+  } catch (const IoError&) {
+    return false;
+  }
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    left -= static_cast<size_t>(n);
+// Through a fresh temporary file renamed over the file (or over what the
+// user's link points to), then the directory on the disk.
+void ReplaceSettingsFile(const std::string& bytes) {
+  Replacement plan = PlanReplacement(kSettingsFile, kSettingsTemp);
+  try {
+    RecordFile out = RecordFile::Create(plan.temp, static_cast<int>(bytes.size()), plan.target);
+    out.Write(bytes.data());
+    out.Flush();
+    out.Close();
+    RenameFile(plan.temp, plan.target);
+  } catch (const IoError&) {
+    RemoveLeftover(plan.temp);
+    throw;
   }
-  return true;
+  SyncDirectoryOf(plan.target);
 }
 
 }  // namespace
@@ -127,18 +129,15 @@ std::string FormatSettings(const Settings& settings) {
 }
 
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes) {
-  // The new content goes to a temporary file first and replaces MSR.INI in
-  // one step, so a failed write never leaves a truncated settings file.
-  std::string bytes = FormatSettings(settings);
-  int fd = ::open(kSettingsTemp, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  bool ok = fd >= 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  if (fd >= 0 && ::close(fd) != 0) ok = false;
-  if (ok && std::rename(kSettingsTemp, kSettingsFile) != 0) ok = false;
-  if (!ok) {
-    if (fd >= 0) std::remove(kSettingsTemp);
+  // The new content replaces MSR.INI in one step, so a failed write never
+  // leaves a truncated settings file.
+  try {
+    ReplaceSettingsFile(FormatSettings(settings));
+    return true;
+  } catch (const IoError&) {
     boxes.Show(BoxKind::Warning, kSettingsWriteWarning);
+    return false;
   }
-  return ok;
 }
 
 }  // namespace mensurio

@@ -16,6 +16,9 @@ struct Settings {
   OriginFlags origin_visible = AllOriginsShown();
 };
 
+// The new settings are written here first.
+constexpr const char* kSettingsTemp = "MSR.INI.NEU";
+
 constexpr const char* kSettingsMissingWarning =
     "Die Datei \"MSR.INI\" wurde nicht gefunden. Der Mensurio wird mit Standardeinstellungen geöffnet";
 constexpr const char* kSettingsWriteWarning =
@@ -32,8 +35,10 @@ bool ParseSettings(const std::string& bytes, Settings& out);
 // The file's bytes for these settings.
 std::string FormatSettings(const Settings& settings);
 
-// Writes MSR.INI through a temporary file renamed over it, so a failed write
-// leaves the old file whole; on failure the warning. Returns success.
+// Writes MSR.INI through a fresh temporary file renamed over it, so a
+// failed write leaves the old file whole; an MSR.INI the user made a link
+// stays one (its target is replaced), one the program may not write is
+// left alone. On failure the warning. Returns success.
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes);
 
 }  // namespace mensurio

@@ -41,6 +41,8 @@ TEST(ReadSettings, Cases) {
       {"short flag line", "3\r\n0\r\n0\r\n000", false, 3, true, true, "000" + std::string(88, '1')},
       {"final line end", "47\r\n0\r\n0\r\n" + kAllShown + "\r\n", false, 47, true, true, kAllShown},
       {"unix line ends", "7\n0\n1\n" + mixed, false, 7, true, false, mixed},
+      {"CR-only line ends", "7\r0\r1\r" + mixed, false, 7, true, false, mixed},
+      {"CR-only, rest of line skipped", "8 x\r1 y\r0\r" + mixed, false, 8, false, true, mixed},
       {"rest of line skipped", "7 junk\r\n0 x\r\n0\r\n" + mixed, false, 7, true, true, mixed},
       {"leading blanks and tabs", "  \t9\r\n0\r\n0\r\n" + kAllShown, false, 9, true, true, kAllShown},
       {"non-numeric line 1", "Länge\r\n0\r\n0\r\n" + mixed, true, 1, true, true, kAllShown},

@@ -9,7 +9,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <iostream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -156,11 +158,29 @@ std::vector<int> MonthsNamed(const std::string& text) {
   return months;
 }
 
-int ThisYear() {
-  time_t now = std::time(nullptr);
-  struct tm u;
-  gmtime_r(&now, &u);
-  return u.tm_year + 1900;
+// The tzdata release and the date the shipped places were last checked
+// against, from the "Stand: tzdata 2026f, geprüft am 2026-12-08" line of the
+// source's header.
+struct CheckedAgainst { std::string version; int year = 0; };
+std::optional<CheckedAgainst> CheckedAgainstOf(const std::string& source) {
+  static const std::regex kStand(R"(^# Stand: tzdata (\d{4}[a-z]+), geprüft am (\d{4})-\d\d-\d\d\.)");
+  std::istringstream lines(source);
+  for (std::string line; std::getline(lines, line) && line.rfind('#', 0) == 0;) {
+    std::smatch m;
+    if (std::regex_search(line, m, kStand)) return CheckedAgainst{m[1], std::stoi(m[2])};
+  }
+  return std::nullopt;
+}
+
+// The release of the zone files under ZoneDir(), from the first line of
+// their tzdata.zi ("# version 2026f"); "" when that file is missing.
+std::string SystemTzdataVersion() {
+  std::ifstream in(ZoneDir() + "/tzdata.zi");
+  std::string line;
+  if (!std::getline(in, line) || line.rfind("# version ", 0) != 0) return "";
+  std::string version;
+  std::istringstream(line.substr(10)) >> version;
+  return version;
 }
 
 TEST(WorldTimeHelpers, ReadTheRuleOfAZoneFile) {
@@ -201,9 +221,10 @@ TEST(WorldTimeHelpers, MonthsOfPeriodTexts) {
   EXPECT_TRUE(MonthsNamed("ganzjährig").empty());
 }
 
-TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
+// Reports every shipped place whose offset or summer time differs from what
+// the zone files under ZoneDir() say about the given year.
+void ExpectPlacesAgreeWithTzdata(int year) {
   const std::string file = SourceName(kWeltzeit);
-  const int year = ThisYear();
   auto units = ShippedUnits(kWeltzeit);
   ASSERT_GE(units.size(), 130u);
   for (const auto& u : units) {
@@ -241,6 +262,48 @@ TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
       EXPECT_EQ(named, expected) << where << ": Sommerzeit \"" << validity << "\" nennt andere Monate als tzdata ("
                                  << f.summer_starts << " bis " << f.summer_ends << ", Regel " << *rule << ")";
     }
+  }
+}
+
+// On the tzdata release the data was checked against, the places agree with
+// it in the year of that check. Any other release may rightly differ (an
+// older one lacks later changes, a newer one has new ones): that comparison
+// is `make check-data`'s.
+TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
+  auto checked = CheckedAgainstOf(ReadFile(AreaSourcePath(MENSURIO_SOURCE_DIR "/data", kWeltzeit)));
+  ASSERT_TRUE(checked) << SourceName(kWeltzeit) << ": Kopfzeile \"# Stand: tzdata …, geprüft am …\" fehlt";
+  const std::string system = SystemTzdataVersion();
+  if (system != checked->version)
+    GTEST_SKIP() << "Die Weltzeit-Daten sind gegen tzdata " << checked->version << " geprüft, in " << ZoneDir()
+                 << " liegt tzdata " << (system.empty() ? "unbekannter Fassung" : system)
+                 << "; den Vergleich mit dieser Fassung macht make check-data.";
+  ExpectPlacesAgreeWithTzdata(checked->year);
+}
+
+// make check-data: every place against the system's tzdata as it stands
+// today, whatever its release.
+TEST(ShippedWorldTime, AgreesWithTheSystemTzdataToday) {
+  if (!std::getenv("MENSURIO_CHECK_DATA")) GTEST_SKIP() << "nur in make check-data";
+  const time_t now = std::time(nullptr);
+  struct tm u;
+  gmtime_r(&now, &u);
+  std::cout << "tzdata " << SystemTzdataVersion() << " in " << ZoneDir() << ", Jahr " << u.tm_year + 1900 << "\n";
+  ExpectPlacesAgreeWithTzdata(u.tm_year + 1900);
+}
+
+TEST(ShippedWorldTime, HeaderNamesTheTzdataRelease) {
+  struct Case { const char* source; const char* version; int year; };
+  const Case cases[] = {
+      {"# Weltzeit\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n1 | 2 | UTC\n", "2026f", 2026},
+      {"# Stand: tzdata 2031a, geprüft am 2032-01-02. Mehr Text\n", "2031a", 2032},
+      {"# Weltzeit\n1 | 2 | UTC\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n", "", 0},
+      {"# Stand: tzdata 2026f\n", "", 0},
+      {"", "", 0},
+  };
+  for (const Case& c : cases) {
+    auto checked = CheckedAgainstOf(c.source);
+    EXPECT_EQ(checked ? checked->version : "", c.version) << c.source;
+    EXPECT_EQ(checked ? checked->year : 0, c.year) << c.source;
   }
 }
 

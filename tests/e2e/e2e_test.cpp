@@ -3,6 +3,8 @@
 // of another line, hide that unit, quit with the menu; then the area file
 // and MSR.INI are checked. Every process the test starts is ended by it.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -96,6 +98,20 @@ class SilentBoxes : public MessageBoxes {
   void ReportError(const std::string&) override {}
 };
 
+// The first line a pipe delivers within `limit`, without its newline; what
+// arrived so far when the writer closes or the time is up.
+std::string ReadLineWithin(int fd, std::chrono::milliseconds limit) {
+  std::string line;
+  for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, 100) <= 0) continue;
+    char c;
+    if (::read(fd, &c, 1) != 1 || c == '\n') break;
+    line += c;
+  }
+  return line;
+}
+
 void Keys(const std::string& keys) {
   Shell("xdotool key --delay 60 " + keys);
   std::this_thread::sleep_for(300ms);
@@ -107,9 +123,17 @@ void Type(const std::string& text) {
 }
 
 TEST(EndToEnd, ConvertCopyHideAndQuit) {
-  if (Shell("for p in Xvfb xdotool xclip; do command -v $p; done | wc -l") != "3") FAIL() << "Xvfb, xdotool or xclip missing";
-  std::string display = ":" + std::to_string(70 + ::getpid() % 200);
-  Process xvfb({"Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  if (Shell("for p in Xvfb xdotool xclip xprop; do command -v $p; done | wc -l") != "4")
+    FAIL() << "Xvfb, xdotool, xclip or xprop missing";
+  // Xvfb picks a free display itself and writes its number into the pipe.
+  int pipe_fds[2];
+  ASSERT_EQ(::pipe2(pipe_fds, O_CLOEXEC), 0);
+  ::fcntl(pipe_fds[1], F_SETFD, 0);
+  Process xvfb({"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+  ::close(pipe_fds[1]);
+  std::string display = ":" + ReadLineWithin(pipe_fds[0], 10s);
+  ::close(pipe_fds[0]);
+  ASSERT_NE(display, ":") << "Xvfb named no display";
   ::setenv("DISPLAY", display.c_str(), 1);
   bool up = false;
   for (int i = 0; i < 50 && !up; ++i) {
@@ -140,6 +164,9 @@ TEST(EndToEnd, ConvertCopyHideAndQuit) {
   Process program({MENSURIO_PROGRAM});
   std::string window = Shell("xdotool search --sync --onlyvisible --name '^Mensurio$' | head -1");
   ASSERT_FALSE(window.empty()) << "no window";
+  // The program icon, as window managers and task bars read it.
+  std::string icon = Shell("xprop -id " + window + " _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\\n' ' '");
+  EXPECT_NE(icon.find("Icon (48 x 48)"), std::string::npos) << "_NET_WM_ICON: " << icon;
   Shell("xdotool windowfocus --sync " + window);
   std::this_thread::sleep_for(500ms);
 
