@@ -6,7 +6,7 @@
 #   install-deps.sh test     all of that, and what the tests, the fuzzers and
 #                            the benchmarks need (make test, make fuzz, make bench)
 set -e
-RUN_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
+RUN_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev zlib1g-dev \
 fonts-liberation fonts-dejavu-core qt6-translations-l10n"
 PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream"
 TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev units tzdata faketime clang libclang-rt-14-dev \

@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "ioerror.h"
+#include "maintenance.h"
 #include "recordfile.h"
 
 namespace mensurio {
@@ -75,8 +76,8 @@ bool ReadWholeFile(const char* name, std::string& bytes) {
 }
 
 // Through a fresh temporary file renamed over the file (or over what the
-// user's link points to), then the directory on the disk.
-void ReplaceSettingsFile(const std::string& bytes) {
+// user's link points to). Returns where the new file lies.
+std::string ReplaceSettingsFile(const std::string& bytes) {
   Replacement plan = PlanReplacement(kSettingsFile, kSettingsTemp);
   try {
     RecordFile out = RecordFile::Create(plan.temp, static_cast<int>(bytes.size()), plan.target);
@@ -88,7 +89,7 @@ void ReplaceSettingsFile(const std::string& bytes) {
     RemoveLeftover(plan.temp);
     throw;
   }
-  SyncDirectoryOf(plan.target);
+  return plan.target;
 }
 
 }  // namespace
@@ -106,6 +107,9 @@ bool ParseSettings(const std::string& bytes, Settings& out) {
   out.sort_alphabetical = sort == 0;
   out.scientific_display = display == 0;
   for (int k = 1; k <= kOriginCount; ++k) out.origin_visible[k] = in.ReadChar() == '0' ? 0 : 1;
+  in.SkipLine();
+  long summer_time = 0;
+  out.summer_time = in.ReadInteger(summer_time) && summer_time == 1;
   return true;
 }
 
@@ -125,19 +129,27 @@ std::string FormatSettings(const Settings& settings) {
   s += settings.sort_alphabetical ? "0\r\n" : "1\r\n";
   s += settings.scientific_display ? "0\r\n" : "1\r\n";
   for (int k = 1; k <= kOriginCount; ++k) s += settings.origin_visible[k] == 1 ? '1' : '0';
+  if (settings.summer_time) s += "\r\n1";
   return s;
 }
 
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes) {
   // The new content replaces MSR.INI in one step, so a failed write never
   // leaves a truncated settings file.
+  std::string written;
   try {
-    ReplaceSettingsFile(FormatSettings(settings));
-    return true;
+    written = ReplaceSettingsFile(FormatSettings(settings));
   } catch (const IoError&) {
     boxes.Show(BoxKind::Warning, kSettingsWriteWarning);
     return false;
   }
+  // The file is replaced; only the directory entry may not be on the disk yet.
+  try {
+    SyncDirectoryOf(written);
+  } catch (const IoError& e) {
+    boxes.Show(BoxKind::Warning, SavedUnconfirmedMessage(kSettingsFile, e.code()));
+  }
+  return true;
 }
 
 }  // namespace mensurio

@@ -135,3 +135,44 @@ TEST(WriteSettings, FailedWriteKeepsTheOldFileWhole) {
 
 }  // namespace
 }  // namespace mensurio
+
+namespace mensurio {
+namespace {
+
+// World time with summer time: a fifth line "1"; the 91 flags read as before.
+TEST(Settings, SummerTimeInAFifthLine) {
+  const std::string kAll(91, '1');
+  const std::string head = "44\r\n0\r\n0\r\n";
+  struct Case { const char* name; std::string file; bool summer_time; std::string flags; };
+  const Case cases[] = {
+      {"four lines", head + kAll, false, kAll},
+      {"fifth line 1", head + kAll + "\r\n1", true, kAll},
+      {"fifth line 1, unix", head + kAll + "\n1\n", true, kAll},
+      {"fifth line 0", head + kAll + "\r\n0", false, kAll},
+      {"fifth line 2", head + kAll + "\r\n2", false, kAll},
+      {"fifth line not a number", head + kAll + "\r\nja", false, kAll},
+      {"flags on two lines, then the fifth", head + std::string(45, '1') + "\r\n" + std::string(46, '1') + "\r\n1", true,
+       std::string(45, '1') + "\r\n" + std::string(44, '1')},
+      {"short flag line", head + "0\r\n1", false, "0??1" + std::string(87, '1')},
+  };
+  for (const Case& c : cases) {
+    Settings s;
+    ASSERT_TRUE(ParseSettings(c.file, s)) << c.name;
+    EXPECT_EQ(s.summer_time, c.summer_time) << c.name;
+    std::string flags;
+    for (int k = 1; k <= 91; ++k) flags += s.origin_visible[k] == 1 ? '1' : '0';
+    std::string expected = c.flags;
+    for (char& ch : expected) ch = ch == '0' ? '0' : '1';
+    EXPECT_EQ(flags, expected) << c.name;
+  }
+  Settings on;
+  on.summer_time = true;
+  EXPECT_EQ(FormatSettings(on), "1\r\n0\r\n0\r\n" + kAll + "\r\n1");
+  EXPECT_EQ(FormatSettings(Settings{}), "1\r\n0\r\n0\r\n" + kAll);
+  Settings back;
+  ASSERT_TRUE(ParseSettings(FormatSettings(on), back));
+  EXPECT_TRUE(back.summer_time);
+}
+
+}  // namespace
+}  // namespace mensurio

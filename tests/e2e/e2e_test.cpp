@@ -3,151 +3,27 @@
 // of another line, hide that unit, quit with the menu; then the area file
 // and MSR.INI are checked. Every process the test starts is ended by it.
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "catalogue.h"
 #include "conversion.h"
 #include "text.h"
 #include "unitlist.h"
-
-extern char** environ;
+#include "xsession.h"
 
 namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
-
-// A child process that is ended when the guard goes.
-class Process {
- public:
-  explicit Process(std::vector<std::string> argv) {
-    std::vector<char*> args;
-    for (auto& a : argv) args.push_back(a.data());
-    args.push_back(nullptr);
-    if (posix_spawnp(&pid_, args[0], nullptr, nullptr, args.data(), environ) != 0) pid_ = -1;
-  }
-  ~Process() {
-    if (pid_ > 0 && !Exited()) {
-      ::kill(pid_, SIGTERM);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
-  bool Running() const { return pid_ > 0 && !Exited(); }
-  // Waits up to `limit` for the end; true when the process ended.
-  bool WaitFor(std::chrono::milliseconds limit) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      if (Exited()) return true;
-      std::this_thread::sleep_for(50ms);
-    }
-    return Exited();
-  }
-  int status() const { return status_; }
-
- private:
-  bool Exited() const {
-    if (exited_) return true;
-    int status = 0;
-    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-      exited_ = true;
-      status_ = status;
-    }
-    return exited_;
-  }
-  pid_t pid_ = -1;
-  mutable bool exited_ = false;
-  mutable int status_ = 0;
-};
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[512];
-    while (size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-    ::pclose(p);
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-  return out;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class SilentBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
-
-// The first line a pipe delivers within `limit`, without its newline; what
-// arrived so far when the writer closes or the time is up.
-std::string ReadLineWithin(int fd, std::chrono::milliseconds limit) {
-  std::string line;
-  for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-    pollfd p{fd, POLLIN, 0};
-    if (::poll(&p, 1, 100) <= 0) continue;
-    char c;
-    if (::read(fd, &c, 1) != 1 || c == '\n') break;
-    line += c;
-  }
-  return line;
-}
-
-void Keys(const std::string& keys) {
-  Shell("xdotool key --delay 60 " + keys);
-  std::this_thread::sleep_for(300ms);
-}
-
-void Type(const std::string& text) {
-  Shell("xdotool type --delay 40 '" + text + "'");
-  std::this_thread::sleep_for(300ms);
-}
+using namespace e2e;
 
 TEST(EndToEnd, ConvertCopyHideAndQuit) {
-  if (Shell("for p in Xvfb xdotool xclip xprop; do command -v $p; done | wc -l") != "4")
-    FAIL() << "Xvfb, xdotool, xclip or xprop missing";
-  // Xvfb picks a free display itself and writes its number into the pipe.
-  int pipe_fds[2];
-  ASSERT_EQ(::pipe2(pipe_fds, O_CLOEXEC), 0);
-  ::fcntl(pipe_fds[1], F_SETFD, 0);
-  Process xvfb({"Xvfb", "-displayfd", std::to_string(pipe_fds[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-  ::close(pipe_fds[1]);
-  std::string display = ":" + ReadLineWithin(pipe_fds[0], 10s);
-  ::close(pipe_fds[0]);
-  ASSERT_NE(display, ":") << "Xvfb named no display";
-  ::setenv("DISPLAY", display.c_str(), 1);
-  bool up = false;
-  for (int i = 0; i < 50 && !up; ++i) {
-    std::this_thread::sleep_for(100ms);
-    up = Shell("xdotool getdisplaygeometry 2>/dev/null") != "";
-  }
-  ASSERT_TRUE(up) << "Xvfb did not start";
-
-  char pattern[] = "/tmp/mensurio-e2e-XXXXXX";
-  std::string dir = ::mkdtemp(pattern);
-  for (const auto& e : fs::directory_iterator(MENSURIO_BUILD_DATA))
-    if (e.is_regular_file() && e.path().filename().string()[0] != '.') fs::copy_file(e.path(), dir / e.path().filename());
-  ::setenv("MENSURIO_DIR", dir.c_str(), 1);
-  ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+  if (!ToolsPresent()) FAIL() << "Xvfb, xdotool, xclip or xprop missing";
+  Xvfb xvfb;
+  ASSERT_TRUE(xvfb.Up()) << "Xvfb did not start";
+  std::string dir = DataDirectoryForTheProgram();
 
   // What the test expects: the unit below the statute mile and its result.
   ASSERT_EQ(::chdir(dir.c_str()), 0);

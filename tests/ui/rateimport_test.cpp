@@ -119,5 +119,32 @@ TEST_F(RateImport, CancelledUnreadableOrRefusedFilesChangeNothing) {
   }
 }
 
+TEST_F(RateImport, ZippedRateFilesAreReadWithoutUnpacking) {
+  const std::string fixtures = MENSURIO_SOURCE_DIR "/tests/fixtures/rates/";
+  const std::string zipped = ReadBytes(fixtures + "eurofxref.zip");
+  std::string damaged = zipped;
+  damaged[50] = static_cast<char>(damaged[50] ^ 0x55);  // inside the deflated data
+  WriteBytes("verfaelscht.zip", damaged);
+  WriteBytes("abgeschnitten.zip", zipped.substr(0, zipped.size() - 30));
+  const std::string taken =
+      "Es wurden 2 Wechselkurse mit dem Stand 02.06.2025 übernommen.\n\nOhne Einheit im Gebiet \"Währungen\": ISK.";
+  struct Case { std::string path, message; };
+  const Case cases[] = {
+      {fixtures + "eurofxref.zip", taken},                // deflated
+      {fixtures + "eurofxref-hist.zip", taken},           // sizes behind the data
+      {fixtures + "kurse-gespeichert.zip", taken},        // stored, in a folder, beside another file
+      {fixtures + "ohne-kurse.zip", kNotARateFileMessage},
+      {"verfaelscht.zip", "Die Zip-Datei verfaelscht.zip ist beschädigt oder enthält keine lesbare Kursdatei!"},
+      {"abgeschnitten.zip", "Die Zip-Datei abgeschnitten.zip ist beschädigt oder enthält keine lesbare Kursdatei!"},
+  };
+  for (const Case& c : cases) {
+    OpenArea(kWaehrungen, QString::fromStdString(c.path));
+    boxes.shown.clear();
+    Item()->trigger();
+    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{c.message}) << c.path;
+    EXPECT_EQ(ReadBytes("WAEHRUNG.DAT") != kCurrencies, c.message == taken) << c.path;
+  }
+}
+
 }  // namespace
 }  // namespace mensurio::testing

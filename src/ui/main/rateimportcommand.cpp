@@ -10,6 +10,7 @@
 #include "rateimport.h"
 #include "ratestand.h"
 #include "tmywindow.h"
+#include "zipentry.h"
 
 namespace mensurio::ui {
 namespace {
@@ -17,7 +18,12 @@ namespace {
 // Far more than the bank's longest file (the whole history as XML).
 constexpr qint64 kLargestRateFile = 256 * 1024 * 1024;
 
-// The file's bytes, or nullopt after the message has been shown.
+std::string DamagedZipMessage(const std::string& name) {
+  return "Die Zip-Datei " + name + " ist beschädigt oder enthält keine lesbare Kursdatei!";
+}
+
+// The file's bytes, unpacked when it is a zip archive; nullopt after the
+// message has been shown.
 std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes) {
   QFile file(path);
   if (file.size() > kLargestRateFile) {
@@ -30,7 +36,11 @@ std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes)
     boxes.Show(BoxKind::Error, CannotReadRateFileMessage(QFileInfo(path).fileName().toStdString()));
     return std::nullopt;
   }
-  return bytes.toStdString();
+  std::string content = bytes.toStdString();
+  if (!IsZipArchive(content)) return content;
+  std::optional<std::string> unpacked = FirstFileOfZip(content, kLargestRateFile);
+  if (!unpacked) boxes.Show(BoxKind::Error, DamagedZipMessage(QFileInfo(path).fileName().toStdString()));
+  return unpacked;
 }
 
 // The list of the currency area anew from its file; the record numbers stay
@@ -63,8 +73,10 @@ void ImportRatesCommand(TMyWindow& window) {
   MessageBoxes& boxes = window.platform().boxes;
   std::optional<std::string> content = ReadContent(path, boxes);
   if (!content) return;
-  if (ImportRates(*content, Today(), boxes) && KindOfArea(window.area_index) == AreaKind::Currency)
-    ReloadKeepingSelection(window);
+  std::optional<std::string> summary = ImportRates(*content, Today(), boxes);
+  if (!summary) return;
+  if (KindOfArea(window.area_index) == AreaKind::Currency) ReloadKeepingSelection(window);
+  boxes.Show(BoxKind::Information, *summary);
 }
 
 }  // namespace mensurio::ui
