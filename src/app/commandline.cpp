@@ -10,7 +10,7 @@ constexpr const char* kUsage = "Aufruf: mensurio [--help | --version]\n";
 constexpr const char* kHelp =
     "\n"
     "Mensurio rechnet Maßeinheiten um: Länge, Masse, Druck, Temperatur,\n"
-    "Währungen, Weltzeit und 41 weitere Bereiche. Das Programm hat ein Fenster\n"
+    "Währungen, Weltzeit und 41 weitere Gebiete. Das Programm hat ein Fenster\n"
     "und wird mit Maus und Tastatur bedient.\n"
     "\n"
     "  --help     zeigt diese Hilfe und endet\n"
