@@ -85,7 +85,7 @@ void ImportInto(benchmark::State& state, const char* base) {
   const std::string xml = DailyXml();
   NoBoxes boxes;
   for (auto _ : state)
-    if (!ImportRates(xml, kToday, boxes)) state.SkipWithError("import failed");
+    if (!ImportRates(xml, kToday, boxes).has_value()) state.SkipWithError("import failed");
   state.SetLabel(std::to_string(fs::file_size("WAEHRUNG.DAT") / 258) + " records");
   fs::current_path(old);
   fs::remove_all(dir);

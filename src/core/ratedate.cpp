@@ -50,12 +50,16 @@ std::optional<Date> ReadGermanDate(std::string_view text) {
 
 std::string StandText(Date date) { return std::string(kStand) + GermanDate(date); }
 
+std::optional<Date> StandOf(const UnitRecord& record) {
+  std::string validity = TrimRightBlanks(FieldText(record.validity));
+  if (validity.compare(0, kStand.size(), kStand) != 0) return std::nullopt;
+  return ReadGermanDate(std::string_view(validity).substr(kStand.size()));
+}
+
 std::optional<Date> NewestStand(const UnitList& units) {
   std::optional<Date> newest;
   for (const TAusgabetextobject& e : units) {
-    std::string validity = TrimRightBlanks(FieldText(e.record.validity));
-    if (validity.compare(0, kStand.size(), kStand) != 0) continue;
-    std::optional<Date> date = ReadGermanDate(std::string_view(validity).substr(kStand.size()));
+    std::optional<Date> date = StandOf(e.record);
     if (date && (!newest || *date > *newest)) newest = date;
   }
   return newest;

@@ -22,6 +22,10 @@ std::optional<Date> ReadGermanDate(std::string_view text);
 // The validity text of an imported rate: "Stand 05.12.2026".
 std::string StandText(Date date);
 
+// The date of a record's "Stand TT.MM.JJJJ" validity text; nullopt for
+// any other text.
+std::optional<Date> StandOf(const UnitRecord& record);
+
 // The newest date among the "Stand ..." texts of the entries; fixed rates
 // ("fest seit ...") and other texts do not count.
 std::optional<Date> NewestStand(const UnitList& units);

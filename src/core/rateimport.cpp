@@ -22,6 +22,8 @@ std::string ApproxValueText(long double dm) {
 }
 
 RuleAnswer TakeRates::Ask(const UnitRecord& record) {
+  std::optional<Date> stand = StandOf(record);
+  if (stand && (!newest_before || *stand > *newest_before)) newest_before = stand;
   std::string symbol = TrimRightBlanks(FieldText(record.symbol));
   auto rate = std::find_if(table_.rates.begin(), table_.rates.end(),
                            [&](const EuroRate& r) { return r.code == symbol; });
@@ -60,6 +62,9 @@ std::string ImportSummary(const RateTable& table, const TakeRates& rule) {
   if (!rule.kept_fixed.empty())
     text += "\n\nFest zum Euro und daher unverändert: " +
             Listed(std::vector<std::string>(rule.kept_fixed.begin(), rule.kept_fixed.end()));
+  if (rule.taken > 0 && rule.newest_before && *rule.newest_before > table.date)
+    text += "\n\nAchtung: Die Kursdatei ist älter als die bisher neuesten Kurse (Stand " +
+            GermanDate(*rule.newest_before) + ").";
   return text;
 }
 
@@ -69,16 +74,15 @@ std::string CannotReadRateFileMessage(const std::string& name) {
 
 std::string CurrencyAreaFile() { return AreaFileOfKind(AreaKind::Currency); }
 
-bool ImportRates(std::string_view content, Date today, MessageBoxes& boxes) {
+std::optional<std::string> ImportRates(std::string_view content, Date today, MessageBoxes& boxes) {
   RateFileRead read = ReadRateFile(content, today);
   if (!read.table) {
     boxes.Show(BoxKind::Error, read.error);
-    return false;
+    return std::nullopt;
   }
   TakeRates rule(*read.table);
-  if (!RewriteAreaFile(CurrencyAreaFile(), rule, boxes)) return false;
-  boxes.Show(BoxKind::Information, ImportSummary(*read.table, rule));
-  return true;
+  if (!RewriteAreaFile(CurrencyAreaFile(), rule, boxes)) return std::nullopt;
+  return ImportSummary(*read.table, rule);
 }
 
 }  // namespace mensurio

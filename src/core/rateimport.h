@@ -2,6 +2,7 @@
 // into the currency area's data file, in one rewrite of the whole file.
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -32,9 +33,10 @@ class TakeRates : public RewriteRule {
   RuleAnswer Ask(const UnitRecord& record) override;
   const UnitRecord* NewRecord() const override { return &changed_; }
 
-  int taken = 0;                   // records changed
-  std::set<std::string> found;     // codes of the table that have a record
+  int taken = 0;                     // records changed
+  std::set<std::string> found;       // codes of the table that have a record
   std::set<std::string> kept_fixed;  // codes left alone as fixed euro rates
+  std::optional<Date> newest_before;  // the newest "Stand" the file had
 
  private:
   const RateTable& table_;
@@ -42,16 +44,19 @@ class TakeRates : public RewriteRule {
 };
 
 // The information box after a successful import: how many rates, their
-// date, and the codes of the file without a unit here. UTF-8.
+// date, the codes of the file without a unit here, the fixed rates left
+// alone, and a warning when the file is older than the rates it replaced.
+// UTF-8.
 std::string ImportSummary(const RateTable& table, const TakeRates& rule);
 
 // "Die Datei eurofxref.csv konnte nicht gelesen werden!"
 std::string CannotReadRateFileMessage(const std::string& name);
 
 // The whole command once the file's content is read: checks it against
-// today, rewrites the currency area's file and shows the error or the
-// summary. Returns true when the file was rewritten.
-bool ImportRates(std::string_view content, Date today, MessageBoxes& boxes);
+// today and rewrites the currency area's file; a refused file or a failed
+// rewrite has its message shown. The summary for the information box when
+// the file was rewritten (the caller shows it once the list is reloaded).
+std::optional<std::string> ImportRates(std::string_view content, Date today, MessageBoxes& boxes);
 
 // The data file of the currency area.
 std::string CurrencyAreaFile();

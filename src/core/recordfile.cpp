@@ -69,8 +69,7 @@ int OpenRegular(const std::string& name, int flags) {
     ::close(fd);
     throw IoError(S_ISDIR(st.st_mode) ? kIoAccessDenied : kIoInvalidName);
   }
-  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-  return fd;
+  return fd;  // O_NONBLOCK changes nothing for a regular file
 }
 
 }  // namespace

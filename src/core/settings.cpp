@@ -4,6 +4,7 @@
 
 #include "catalogue.h"
 #include "ioerror.h"
+#include "maintenance.h"
 #include "recordfile.h"
 
 namespace mensurio {
@@ -75,8 +76,8 @@ bool ReadWholeFile(const char* name, std::string& bytes) {
 }
 
 // Through a fresh temporary file renamed over the file (or over what the
-// user's link points to), then the directory on the disk.
-void ReplaceSettingsFile(const std::string& bytes) {
+// user's link points to). Returns where the new file lies.
+std::string ReplaceSettingsFile(const std::string& bytes) {
   Replacement plan = PlanReplacement(kSettingsFile, kSettingsTemp);
   try {
     RecordFile out = RecordFile::Create(plan.temp, static_cast<int>(bytes.size()), plan.target);
@@ -88,7 +89,7 @@ void ReplaceSettingsFile(const std::string& bytes) {
     RemoveLeftover(plan.temp);
     throw;
   }
-  SyncDirectoryOf(plan.target);
+  return plan.target;
 }
 
 }  // namespace
@@ -135,13 +136,20 @@ std::string FormatSettings(const Settings& settings) {
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes) {
   // The new content replaces MSR.INI in one step, so a failed write never
   // leaves a truncated settings file.
+  std::string written;
   try {
-    ReplaceSettingsFile(FormatSettings(settings));
-    return true;
+    written = ReplaceSettingsFile(FormatSettings(settings));
   } catch (const IoError&) {
     boxes.Show(BoxKind::Warning, kSettingsWriteWarning);
     return false;
   }
+  // The file is replaced; only the directory entry may not be on the disk yet.
+  try {
+    SyncDirectoryOf(written);
+  } catch (const IoError& e) {
+    boxes.Show(BoxKind::Warning, SavedUnconfirmedMessage(kSettingsFile, e.code()));
+  }
+  return true;
 }
 
 }  // namespace mensurio

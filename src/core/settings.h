@@ -42,7 +42,9 @@ std::string FormatSettings(const Settings& settings);
 // Writes MSR.INI through a fresh temporary file renamed over it, so a
 // failed write leaves the old file whole; an MSR.INI the user made a link
 // stays one (its target is replaced), one the program may not write is
-// left alone. On failure the warning. Returns success.
+// left alone. On failure the warning. Once the new file is in place, a
+// failing directory sync only warns that the disk did not confirm it (and
+// counts as success). Returns success.
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes);
 
 }  // namespace mensurio

@@ -161,7 +161,9 @@ TEST(HostileFiles, NonRegularFilesAreRefusedWithoutWaiting) {
     SCOPED_TRACE(static_cast<int>(kind));
     TempWorkDir dir;
     for (const std::string& name : {kFile, std::string(kSettingsFile), std::string(kInfoFile)}) {
-      if (kind == Kind::Fifo) ASSERT_EQ(::mkfifo(name.c_str(), 0644), 0);
+      if (kind == Kind::Fifo) {
+        ASSERT_EQ(::mkfifo(name.c_str(), 0644), 0);
+      }
       if (kind == Kind::Device) fs::create_symlink("/dev/zero", name);
       if (kind == Kind::Directory) fs::create_directory(name);
     }

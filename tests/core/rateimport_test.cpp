@@ -60,12 +60,11 @@ TEST(ImportRates, EveryFormChangesTheSameRecordsAndNothingElse) {
     TempWorkDir dir;
     WriteBytes(kFile, FileBytes(kSmallFile));
     ScriptedBoxes boxes;
-    EXPECT_TRUE(ImportRates(form.content, kToday, boxes)) << form.name;
+    std::optional<std::string> summary = ImportRates(form.content, kToday, boxes);
     EXPECT_EQ(ReadBytes(kFile), expected) << form.name;
     EXPECT_FALSE(FileExists(kTempFile));
-    ASSERT_EQ(boxes.shown.size(), 1u) << form.name;
-    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Information);
-    EXPECT_EQ(boxes.shown[0].text,
+    EXPECT_TRUE(boxes.shown.empty()) << form.name;
+    EXPECT_EQ(summary.value_or("(none)"),
               "Es wurden 2 Wechselkurse mit dem Stand 07.12.2026 übernommen.\n\n"
               "Ohne Einheit im Gebiet \"Währungen\": ISK.\n\n"
               "Fest zum Euro und daher unverändert: BGN.")
@@ -78,7 +77,8 @@ TEST(ImportRates, ShippedCurrenciesTakeTheRatesOfTheFile) {
   std::filesystem::copy_file(std::filesystem::path(MENSURIO_BUILD_DATA) / kFile, kFile);
   const std::vector<UnitRecord> before = Records(kFile);
   ScriptedBoxes boxes;
-  ASSERT_TRUE(ImportRates(kRateFileForms[3].content, kToday, boxes));
+  std::optional<std::string> summary = ImportRates(kRateFileForms[3].content, kToday, boxes);
+  ASSERT_TRUE(summary);
   const std::vector<UnitRecord> after = Records(kFile);
   ASSERT_EQ(after.size(), before.size());
   const std::map<std::string, std::pair<long double, const char*>> taken = {
@@ -95,8 +95,10 @@ TEST(ImportRates, ShippedCurrenciesTakeTheRatesOfTheFile) {
   EXPECT_EQ(seen["JPY"], 1);
   EXPECT_EQ(seen["ISK"], 1);
   EXPECT_EQ(seen["BGN"], 1);
-  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{"Es wurden 3 Wechselkurse mit dem Stand 07.12.2026 übernommen.\n\n"
-                                                    "Fest zum Euro und daher unverändert: BGN."});
+  EXPECT_TRUE(boxes.shown.empty());
+  EXPECT_EQ(summary->substr(0, summary->find("\n\nAchtung")),
+            "Es wurden 3 Wechselkurse mit dem Stand 07.12.2026 übernommen.\n\n"
+            "Fest zum Euro und daher unverändert: BGN.");
 }
 
 TEST(ImportRates, ARefusedFileChangesNothing) {
@@ -109,7 +111,7 @@ TEST(ImportRates, ARefusedFileChangesNothing) {
     TempWorkDir dir;
     WriteBytes(kFile, FileBytes(kSmallFile));
     ScriptedBoxes boxes;
-    EXPECT_FALSE(ImportRates(content, kToday, boxes)) << content;
+    EXPECT_FALSE(ImportRates(content, kToday, boxes).has_value()) << content;
     EXPECT_EQ(ReadBytes(kFile), FileBytes(kSmallFile)) << content;
     EXPECT_FALSE(FileExists(kTempFile));
     ASSERT_EQ(boxes.shown.size(), 1u) << content;
@@ -127,24 +129,47 @@ TEST(ImportRates, AFailureAtAnyStepLeavesTheOldFile) {
   WriteBytes(kFile, old);
   const char* content = kRateFileForms[0].content;
   ScriptedBoxes quiet;
-  size_t count = StepsOf([&] { ImportRates(content, kToday, quiet); }).size();
+  std::optional<std::string> summary;
+  size_t count = StepsOf([&] { summary = ImportRates(content, kToday, quiet); }).size();
   ASSERT_GE(count, 9u);
+  ASSERT_TRUE(summary);
   const std::string imported = ReadBytes(kFile);
-  const std::string summary = quiet.Texts().at(0);
   for (size_t k = 1; k <= count; ++k) {
     WriteBytes(kFile, old);
     ScriptedBoxes boxes;
     FaultPlan plan(k);
-    EXPECT_EQ(ImportRates(content, kToday, boxes), k == count) << k;
+    EXPECT_EQ(ImportRates(content, kToday, boxes), k == count ? summary : std::nullopt) << k;
     SCOPED_TRACE(::testing::Message() << "step " << k << " on " << plan.FailedStep().name);
     EXPECT_EQ(ReadBytes(kFile), k == count ? imported : old);
     const std::vector<std::string> expected =
-        k == count ? std::vector<std::string>{SavedUnconfirmedMessage(kFile, kIoAccessDenied), summary}
+        k == count ? std::vector<std::string>{SavedUnconfirmedMessage(kFile, kIoAccessDenied)}
                    : std::vector<std::string>{kFailure};
     EXPECT_EQ(boxes.Texts(), expected);
     if (k == count) {
       EXPECT_EQ(plan.FailedStep().step, FileStep::SyncDirectory);
     }
+  }
+}
+
+// A file older than the newest rate it finds is taken all the same, with a
+// warning in the summary.
+TEST(ImportRates, WarnsWhenTheFileIsOlderThanTheRatesItReplaces) {
+  struct Case { const char* other_stand; const char* warning; };
+  const Case cases[] = {
+      {"Stand 08.12.2026", "\n\nAchtung: Die Kursdatei ist älter als die bisher neuesten Kurse (Stand 08.12.2026)."},
+      {"Stand 07.12.2026", ""},
+      {"fest seit 1.1.2027", ""},
+  };
+  for (const Case& c : cases) {
+    TempWorkDir dir;
+    UnitRecord other = Currency("Polnischer Zloty", "PLN", 0.451L);
+    SetFieldText(other.validity, c.other_stand);
+    WriteBytes(kFile, FileBytes({other, Currency("US-Dollar", "USD", 1.77L)}));
+    ScriptedBoxes boxes;
+    std::optional<std::string> summary = ImportRates("Date,USD,\n2026-12-07,1.165,\n", kToday, boxes);
+    EXPECT_EQ(summary.value_or("(none)"),
+              std::string("Es wurde 1 Wechselkurs mit dem Stand 07.12.2026 übernommen.") + c.warning)
+        << c.other_stand;
   }
 }
 
