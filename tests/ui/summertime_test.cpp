@@ -9,12 +9,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTextDocument>
 
 #include <cstdlib>
 
 #include "summertime.h"
 #include "text.h"
 #include "tzifwriter.h"
+#include "unitrow.h"
 #include "uifixture.h"
 #include "worldtime.h"
 #include "zonerefreshcommand.h"
@@ -86,6 +88,14 @@ class SummerTimeWindow : public WindowTest {
     return Lines();
   }
 
+  // A row's tooltip as plain text.
+  std::string ToolTip(int row) {
+    QAbstractItemModel* model = window->ListBoxEinheit->model();
+    QTextDocument doc;
+    doc.setHtml(model->data(model->index(row, 0), Qt::ToolTipRole).toString());
+    return doc.toPlainText().toStdString();
+  }
+
   std::string old_tzdir_;
 };
 
@@ -149,11 +159,13 @@ TEST_F(SummerTimeWindow, ConversionWithAndWithoutTheOption) {
   Convert("12:00 31.02.");
   EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{kBadTimeOrDateMessage}));
 
-  // The place whose zone the system lacks keeps its offset and says so.
-  EXPECT_EQ(window->summer_time->FallbackNote(window->units[3]),
-            "Zeitzone Test/Nowhere unbekannt, Normalzeit aus der Datei");
-  EXPECT_EQ(window->summer_time->FallbackNote(window->units[0]), "");
-  EXPECT_EQ(window->summer_time->FallbackNote(window->units[1]), "") << "an own place has no zone";
+  // The place whose zone the system lacks keeps its offset and its row's
+  // tooltip says so; the others name their zone.
+  EXPECT_EQ(ToolTip(3), "Zeitzone: Test/Nowhere (tzdata 2026f)\nZeitzone Test/Nowhere unbekannt, Normalzeit aus der Datei");
+  EXPECT_EQ(ToolTip(0), "Sommerzeit (+ 1 Stunde): Ende März bis Ende Okt.\nZeitzone: Europe/Berlin (tzdata 2026f)");
+  EXPECT_EQ(ToolTip(1), "") << "an own place has no zone";
+  Option()->trigger();
+  EXPECT_EQ(ToolTip(3), "Zeitzone: Test/Nowhere (tzdata 2026f)") << "without the option no zone is read";
 }
 
 TEST_F(SummerTimeWindow, ThePanelShowsTheStateOfTheZoneData) {
