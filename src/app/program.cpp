@@ -1,15 +1,18 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include "afterfirstpaint.h"
+#include "bringtofront.h"
 #include "clipboard.h"
 #include "datadir.h"
 #include "helpviewer.h"
 #include "images.h"
 #include "programstyle.h"
 #include "qtmessageboxes.h"
+#include "singleinstance.h"
 #include "tmywindow.h"
 #include "uifonts.h"
 
@@ -27,6 +30,9 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
     QMessageBox::critical(nullptr, "Fehler", QString::fromStdString(error));
     return 1;
   }
+  // A program already working on this directory comes to the front instead.
+  SingleInstance instance(QDir::currentPath());
+  if (!instance.Claim()) return 0;
 
   ui::LoadOriginImages();  // an ORIGINS.PNG of the data directory replaces the built-in strip
   ui::QtMessageBoxes boxes;
@@ -34,6 +40,7 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
   ui::QtHelpViewer help;
   ui::TMyWindow window(ui::Platform{boxes, clipboard, help});
   boxes.SetOwner(&window);
+  QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, [&window] { ui::BringToFront(window); });
   if (!window.FormCreate()) return 1;
   window.FormShow();
   window.show();

@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "catalogue.h"
+#include "childprocess.h"
 #include "conversion.h"
 #include "text.h"
 #include "unitlist.h"
@@ -28,47 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// A child process that is ended when the guard goes.
-class Process {
- public:
-  explicit Process(std::vector<std::string> argv) {
-    std::vector<char*> args;
-    for (auto& a : argv) args.push_back(a.data());
-    args.push_back(nullptr);
-    if (posix_spawnp(&pid_, args[0], nullptr, nullptr, args.data(), environ) != 0) pid_ = -1;
-  }
-  ~Process() {
-    if (pid_ > 0 && !Exited()) {
-      ::kill(pid_, SIGTERM);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
-  bool Running() const { return pid_ > 0 && !Exited(); }
-  // Waits up to `limit` for the end; true when the process ended.
-  bool WaitFor(std::chrono::milliseconds limit) {
-    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;) {
-      if (Exited()) return true;
-      std::this_thread::sleep_for(50ms);
-    }
-    return Exited();
-  }
-  int status() const { return status_; }
-
- private:
-  bool Exited() const {
-    if (exited_) return true;
-    int status = 0;
-    if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-      exited_ = true;
-      status_ = status;
-    }
-    return exited_;
-  }
-  pid_t pid_ = -1;
-  mutable bool exited_ = false;
-  mutable int status_ = 0;
-};
+using testing::Process;
 
 std::string Shell(const std::string& command) {
   std::string out;

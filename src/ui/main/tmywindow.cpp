@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "accessiblenames.h"
 #include "areainfo.h"
 #include "conversion.h"
 #include "ioerror.h"
@@ -31,6 +32,7 @@
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
 #include "images.h"
+#include "lightlook.h"
 #include "qttext.h"
 #include "startup.h"
 #include "text.h"
@@ -55,13 +57,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
   return label;
 }
 
-QLabel* MakeImage(QWidget* parent, const char* name, int x, int y) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(x, y, 32, 16);
-  return image;
-}
-
 QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QRect& geometry) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
@@ -84,6 +79,7 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   setWindowTitle("Mensurio");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  UseLightLook(*this);
   setFont(PixelFont("Arial", 11));
   SetTextColor(this, kBlue);
   auto* client = new QWidget(this);
@@ -92,6 +88,7 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   setCentralWidget(client);
   BuildControls(client);
   BuildMenu();
+  NameControls(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -110,7 +107,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   SpeedButton2 = MakeButton(client, "SpeedButton2", QString::fromUtf8("Information über Gebiet"), {160, 20, 25, 21});
   MakeLabel(client, "Label1", "Ausgangseinheit und Ergebnis:", 201, 5, LabelFont(true), kBlue);
   Label_Ausgangseinheit = MakeLabel(client, "Label_Ausgangseinheit", "", 201, 25, LabelFont(), kRed);
-  Flagge1 = MakeImage(client, "Flagge1", 350, 25);
+  Flagge1 = new FlagImage(client, "Flagge1", 350, 25);
   Label2 = MakeLabel(client, "Label2", "=", 405, 25, PixelFont("MS Sans Serif", 16, true), kRed);
 
   Panel1 = new QFrame(client);
@@ -140,6 +137,7 @@ void TMyWindow::BuildControls(QWidget* client) {
     const TAusgabetextobject& e = units[static_cast<size_t>(row)];
     content.name = FromCp1252(e.name());
     content.image = OriginImage(e.origin());
+    content.origin = QString::fromUtf8(OriginName(e.origin()));
     if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
     return content;
   });
@@ -165,7 +163,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   connect(Edit_Eingabe, &QLineEdit::returnPressed, this, &TMyWindow::ConvertCommand);
 
   Label_gewaehlte_einheit = MakeLabel(client, "Label_gewaehlte_einheit", "", 180, 340, LabelFont(), kRed);
-  Image1 = MakeImage(client, "Image1", 330, 340);
+  Image1 = new FlagImage(client, "Image1", 330, 340);
 
   Rechentaste = MakeButton(client, "Rechentaste", "Einheit umrechnen", {432, 335, 45, 25});
   SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
@@ -369,7 +367,7 @@ void TMyWindow::SelectRow(int row) {
 void TMyWindow::ShowSelectedUnit() {
   if (units.empty()) {
     Label_gewaehlte_einheit->setText("");
-    Image1->clear();
+    Image1->ShowOrigin(0);
     // Nothing is listed, so no country is chosen either.
     StatusBar1->setText("");
     return;
@@ -379,7 +377,7 @@ void TMyWindow::ShowSelectedUnit() {
   Label_gewaehlte_einheit->setText(FromCp1252(TrimRightBlanks(e.name())));
   Label_gewaehlte_einheit->adjustSize();
   PlaceRightOf(Image1, Label_gewaehlte_einheit, 5);
-  Image1->setPixmap(OriginImage(e.origin()));
+  Image1->ShowOrigin(e.origin());
 }
 
 void TMyWindow::ShowSourceUnit() {
@@ -389,7 +387,7 @@ void TMyWindow::ShowSourceUnit() {
   Label2->setText("=");
   Label2->adjustSize();
   PlaceRightOf(Flagge1, Label_Ausgangseinheit, 5);
-  Flagge1->setPixmap(Image1->pixmap());
+  Flagge1->ShowOrigin(Image1->origin());
   PlaceRightOf(Label2, Flagge1, 3);
 }
 

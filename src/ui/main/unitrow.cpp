@@ -42,7 +42,11 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   QColor fill = state.selected ? palette.color(QPalette::Active, QPalette::Highlight)
                                : palette.color(QPalette::Active, QPalette::Base);
   QColor text = state.selected ? palette.color(QPalette::Active, QPalette::HighlightedText) : QColor(Qt::black);
-  if (row % 2 == 1 && !(state.selected && state.focused)) fill = kSilver;
+  const bool silver = row % 2 == 1 && !(state.selected && state.focused);
+  if (silver) {
+    fill = kSilver;
+    text = Qt::black;
+  }
   painter.fillRect(rect, fill);
   painter.setFont(font);
   painter.setPen(text);
@@ -54,12 +58,26 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   painter.drawText(QPoint(nameX, baseline), content.name);
   if (!content.image.isNull()) painter.drawPixmap(QPoint(right - 2 * rect.height(), rect.top()), content.image);
   if (!content.result.isEmpty()) painter.drawText(QPoint(rect.left(), baseline), content.result);
+  if (silver && state.selected) {
+    painter.setPen(palette.color(QPalette::Active, QPalette::Highlight));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
+  }
   painter.restore();
 }
 
+QString AccessibleRowText(const UnitRowContent& content) {
+  QStringList parts;
+  if (!content.result.isEmpty()) parts << content.result.trimmed();
+  parts << content.name.trimmed() << content.origin;
+  return parts.join(", ");
+}
+
 QVariant UnitRows::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_ || !name_) return {};
-  return name_(index.row());
+  if (!index.isValid() || index.row() >= rows_ || !content_) return {};
+  if (role == Qt::DisplayRole) return content_(index.row()).name;
+  if (role == Qt::AccessibleTextRole) return AccessibleRowText(content_(index.row()));
+  return {};
 }
 
 void UnitRows::Reset(int rows) {
@@ -82,13 +100,14 @@ UnitListBox::UnitListBox(QWidget* parent) : QListView(parent), rows_(this) {
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setAccessibleName("Einheiten-Liste");
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { emit currentRowChanged(current.row()); });
 }
 
 void UnitListBox::SetContentSource(ContentSource source) {
   source_ = std::move(source);
-  rows_.name_ = [this](int row) { return Content(row).name; };
+  rows_.content_ = [this](int row) { return Content(row); };
 }
 
 void UnitListBox::SetRowCount(int rows) { rows_.Reset(rows); }
