@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -101,6 +102,13 @@ std::vector<TextOnGround> TextsOf(const QWidget* w) {
   } else if (qobject_cast<const QMenuBar*>(w)) {
     on_parent(QPalette::WindowText);
     on_parent(QPalette::ButtonText);
+  } else if (qobject_cast<const QMenu*>(w)) {
+    // Enabled and disabled items alike: the disabled item of a pair tells
+    // the mode in force.
+    for (auto group : {QPalette::Active, QPalette::Disabled}) {
+      texts.push_back({name, p.color(group, QPalette::Text), p.color(group, QPalette::Base)});
+      texts.push_back({name, p.color(group, QPalette::WindowText), p.color(group, QPalette::Window)});
+    }
   }
   return texts;
 }
@@ -160,6 +168,12 @@ TEST_F(Readability, EveryTextOfEveryWindow) {
       }
       EXPECT_GT(measured, 0) << window->objectName().toStdString();
       if (window != &w) window->hide();
+    }
+    for (QMenu* menu : w.menuBar()->findChildren<QMenu*>()) {
+      menu->ensurePolished();  // as before it is first shown
+      for (const TextOnGround& t : TextsOf(menu))
+        EXPECT_GE(Contrast(t.text, t.ground), 4.5)
+            << t.what.toStdString() << ": " << t.text.name().toStdString() << " on " << t.ground.name().toStdString();
     }
     window.reset();
   }

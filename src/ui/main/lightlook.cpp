@@ -1,6 +1,8 @@
 #include "lightlook.h"
 
-#include <QWidget>
+#include <QMenu>
+#include <QChildEvent>
+#include <QMenuBar>
 
 namespace mensurio::ui {
 
@@ -26,5 +28,26 @@ QPalette LightPalette() {
 }
 
 void UseLightLook(QWidget& window) { window.setPalette(LightPalette()); }
+
+namespace {
+
+// Menus the bar makes later (the overflow menu) get the palette before they
+// are first shown.
+class LaterMenus : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::ChildPolished)
+      if (auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(event)->child())) menu->setPalette(LightPalette());
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+void UseLightMenus(QMenuBar& bar) {
+  for (QMenu* menu : bar.findChildren<QMenu*>()) menu->setPalette(LightPalette());
+  bar.installEventFilter(new LaterMenus(&bar));
+}
 
 }  // namespace mensurio::ui

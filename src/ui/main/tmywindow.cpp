@@ -88,6 +88,7 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   setCentralWidget(client);
   BuildControls(client);
   BuildMenu();
+  UseLightMenus(*menuBar());
   NameControls(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
