@@ -1,10 +1,23 @@
 #!/bin/sh
-# Installs the Debian packages the build, the tests and the program need,
-# when they are missing: apt-get as root, through sudo otherwise.
+# Installs the Debian packages that are missing for one purpose, with apt-get
+# as root, through sudo otherwise:
+#   install-deps.sh run      building and running the program (make run)
+#   install-deps.sh package  that, and building and checking the .deb (make package)
+#   install-deps.sh test     all of that, and what the tests, the fuzzers and
+#                            the benchmarks need (make test, make fuzz, make bench)
 set -e
-PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
-libgtest-dev libgmock-dev libbenchmark-dev units tzdata clang libclang-rt-14-dev \
-xvfb xauth xdotool xclip fonts-liberation fonts-dejavu-core"
+RUN_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev zlib1g-dev \
+fonts-liberation fonts-dejavu-core qt6-translations-l10n"
+PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream"
+TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev units tzdata faketime clang libclang-rt-14-dev \
+xvfb xauth xdotool xclip x11-utils"
+
+case "${1:-run}" in
+  run) PACKAGES="$RUN_PACKAGES" ;;
+  package) PACKAGES="$RUN_PACKAGES $PACKAGE_PACKAGES" ;;
+  test) PACKAGES="$RUN_PACKAGES $PACKAGE_PACKAGES $TEST_PACKAGES" ;;
+  *) echo "usage: $0 run|package|test" >&2; exit 2 ;;
+esac
 
 missing=""
 for p in $PACKAGES; do

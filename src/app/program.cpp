@@ -22,6 +22,7 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
   QApplication app(argc, argv);
   QApplication::setApplicationName("Mensurio");
   QApplication::setApplicationDisplayName("Mensurio");
+  QApplication::setWindowIcon(ui::ProgramIcon());  // every window's, for the window manager (_NET_WM_ICON)
   ui::InstallFonts();
   QApplication::setStyle(new ui::ProgramStyle);
 

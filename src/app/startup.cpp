@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "recordfile.h"
+#include "settings.h"
 
 namespace mensurio {
 
@@ -20,6 +21,11 @@ std::optional<std::string> FirstMissingRequiredFile() {
 
 std::string MissingFileMessage(const std::string& file) {
   return "Die Datei \"" + file + "\" ist nicht vorhanden, daher kann der Mensurio nicht gestartet werden!";
+}
+
+void RemoveLeftoverTempFiles() {
+  RemoveLeftover(kTempFile);
+  RemoveLeftover(kSettingsTemp);
 }
 
 }  // namespace mensurio

@@ -19,4 +19,8 @@ std::optional<std::string> FirstMissingRequiredFile();
 // gestartet werden!
 std::string MissingFileMessage(const std::string& file);
 
+// Removes the temporary files (TEMP.DAT, MSR.INI.NEU) that a write cut off
+// by a crash or a power cut left in the working directory.
+void RemoveLeftoverTempFiles();
+
 }  // namespace mensurio

@@ -1,7 +1,6 @@
 #include "conversion.h"
 
 #include <cmath>
-#include <cstdint>
 #include <optional>
 
 #include "format.h"
@@ -10,10 +9,6 @@
 namespace mensurio {
 
 namespace {
-
-// Day marks of the world time, Windows-1252.
-constexpr const char* kNextDayMark = " n\xE4. Tag";
-constexpr const char* kPreviousDayMark = " Vortag";
 
 ConversionResult Bad(const char* message) { return {ConversionStatus::BadInput, message}; }
 ConversionResult Overflowed() { return {ConversionStatus::Overflow, kOverflowMessage}; }
@@ -111,35 +106,6 @@ long double FromKelvin(Scale scale, long double k) {
   return k;
 }
 
-// "hh:mm": two digits at least for each part. A time that one day
-// correction cannot bring into the day (a negative entry of more than a
-// day, offsets more than a day apart) is written as the distance from the
-// marked day's midnight: hours beyond 23 as they come, and a time before
-// that midnight as "-" and the distance, so that no "0-6:-30" arises.
-std::string ClockText(int64_t n) {
-  std::string sign;
-  if (n < 0) {
-    sign = "-";
-    n = -n;
-  }
-  int64_t hours = n / 60;
-  int64_t minutes = n - 60 * hours;
-  std::string h = std::to_string(hours);
-  std::string m = std::to_string(minutes);
-  if (hours < 10) h = "0" + h;
-  if (minutes < 10) m = "0" + m;
-  return sign + h + ":" + m;
-}
-
-// Offset of a world-time unit in whole minutes; nullopt when it does not fit
-// 32 bits (no such offset comes from a dialog that stores minutes ÷ 60, but
-// a factor is read from a file as it stands).
-std::optional<int64_t> OffsetMinutes(const TAusgabetextobject& e) {
-  long double minutes = WorldTimeMinutes(e.record.Factor());
-  if (!(minutes >= INT32_MIN && minutes <= INT32_MAX)) return std::nullopt;
-  return static_cast<int64_t>(minutes);
-}
-
 }  // namespace
 
 ConversionResult ConvertByFactor(UnitList& units, size_t source, const std::string& entry) {
@@ -183,42 +149,6 @@ ConversionResult ConvertTemperature(UnitList& units, size_t source, const std::s
     if (std::fabs(static_cast<long double>(r)) < kTiny) r = 0;
     MakeResultTexts(e, r);
     if (r == 0) e.float_text = ReplaceChar(FormatFixed(0, 10), '.', ',');
-  }
-  return Done();
-}
-
-ConversionResult ConvertWorldTime(UnitList& units, size_t source, const std::string& entry) {
-  size_t colon = entry.find(':');
-  if (colon == std::string::npos) return Bad(kBadTimeMessage);
-  std::optional<int32_t> hours = ReadWholeNumber(std::string_view(entry).substr(0, colon));
-  std::optional<int32_t> minutes = ReadWholeNumber(std::string_view(entry).substr(colon + 1));
-  if (!hours || !minutes) return Bad(kBadTimeMessage);
-  // 64-bit, so that a large hour count cannot wrap round into the day.
-  int64_t t = int64_t{*hours} * 60 + *minutes;
-  if (t == 1440) t = 0;
-  if (t > 1440) return Bad(kBadTimeMessage);
-  if (units.empty()) return Done();
-
-  std::optional<int64_t> source_offset = OffsetMinutes(units[SourceIndex(units, source)]);
-  if (!source_offset) return Overflowed();
-  int64_t universal = t - *source_offset;
-  for (TAusgabetextobject& e : units) {
-    std::optional<int64_t> offset = OffsetMinutes(e);
-    if (!offset) return Overflowed();
-    int64_t n = *offset + universal;
-    const char* mark = "";
-    if (n >= 1440) {
-      n -= 1440;
-      mark = kNextDayMark;
-    }
-    if (n < 0) {
-      n += 1440;
-      mark = kPreviousDayMark;
-    }
-    std::string text = ClockText(n) + mark;
-    if (text.size() > 15) text.resize(15);
-    e.scientific_text = text;
-    e.float_text = text;
   }
   return Done();
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "catalogue.h"
+#include "hiding.h"
 #include "maintenance.h"
 #include "numentry.h"
 
@@ -22,8 +23,11 @@ FactorChangeResult Apply(int area, TAusgabetextobject& entry, std::optional<long
     r.SetFactor(*factor);
     if (change_texts) change_texts(r);
   };
-  if (!UpdateRecordInPlace(AreaCatalogue(area).file, entry.record_number, change, boxes))
-    return FactorChangeResult::Failed;
+  switch (UpdateRecordInPlace(AreaCatalogue(area).file, UnitAtOf(entry), change, boxes)) {
+    case InPlaceResult::Failed: return FactorChangeResult::Failed;
+    case InPlaceResult::FileChanged: return FactorChangeResult::FileChanged;
+    case InPlaceResult::Saved: break;
+  }
   change(entry.record);
   return FactorChangeResult::Changed;
 }

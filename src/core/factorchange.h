@@ -15,6 +15,7 @@ enum class FactorChangeResult {
   BadInput,  // kBadFactorEntryMessage shown; nothing written, focus to the factor edit
   Failed,    // ReportRewriteFailure shown; the entry is unchanged, the dialog stays open
   Changed,   // the file and the entry hold the new values
+  FileChanged,  // the record no longer held the entry's unit: nothing written, the list is to be reloaded
 };
 
 // Each writes the named fields of the entry's record in the data file of

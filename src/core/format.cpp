@@ -193,6 +193,15 @@ std::string FormatFactorText(long double v, int width) {
   return ReplaceChar(ScientificOfWidth(v, width), '.', ',');
 }
 
+std::string FormatSignificant(long double v, int count) {
+  Significant s = RoundSignificant(std::fabs(v), count);
+  if (s.exponent >= count - 1) return s.digits + std::string(static_cast<size_t>(s.exponent - (count - 1)), '0');
+  if (s.exponent >= 0)
+    return s.digits.substr(0, static_cast<size_t>(s.exponent) + 1) + "." +
+           s.digits.substr(static_cast<size_t>(s.exponent) + 1);
+  return "0." + std::string(static_cast<size_t>(-s.exponent - 1), '0') + s.digits;
+}
+
 long double RoundHalfEven(long double x) {
   if (!std::isfinite(x)) return x;
   long double f = std::floor(x);

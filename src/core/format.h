@@ -23,6 +23,10 @@ void MakeResultTexts(TAusgabetextobject& entry, double r);
 // width (13 for currencies, 17 otherwise), decimal comma.
 std::string FormatFactorText(long double v, int width);
 
+// A positive value in fixed point with `count` significant digits, halves
+// away from zero, decimal point: "1.77", "0.0125", "1230".
+std::string FormatSignificant(long double v, int count);
+
 // Nearest whole number, an exact half to the even neighbour.
 long double RoundHalfEven(long double x);
 

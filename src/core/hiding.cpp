@@ -15,12 +15,17 @@ RecordChange SetVisible(uint8_t visible) {
 
 }  // namespace
 
-void SetVisibleInFile(const std::string& file, int32_t record_number, uint8_t visible) {
-  ChangeRecords(file, std::span(&record_number, 1), SetVisible(visible));
+UnitAt UnitAtOf(const TAusgabetextobject& entry) {
+  return {entry.record_number, entry.name(), entry.origin()};
 }
 
-size_t HideUnit(int area, UnitList& units, size_t index) {
-  SetVisibleInFile(AreaCatalogue(area).file, units.at(index).record_number, 0);
+std::optional<size_t> HideUnit(int area, UnitList& units, size_t index, MessageBoxes& boxes) {
+  const std::string file = AreaCatalogue(area).file;
+  UnitAt unit = UnitAtOf(units.at(index));
+  if (!ChangeRecords(file, std::span(&unit, 1), SetVisible(0), boxes)) {
+    boxes.Show(BoxKind::Information, FileChangedMessage(file));
+    return std::nullopt;
+  }
   units.erase(units.begin() + static_cast<std::ptrdiff_t>(index));
   return index > 0 ? index - 1 : 0;
 }
@@ -38,7 +43,7 @@ HiddenUnits ListHiddenUnits(int area, MessageBoxes& boxes) {
     UnitRecord r;
     for (int32_t n = 0; n < count; ++n) {
       f.Read(&r);
-      if (r.visible == 0) hidden.lines.push_back({HiddenUnitLineText(r), {n}});
+      if (r.visible == 0) hidden.lines.push_back({HiddenUnitLineText(r), {n, FieldText(r.name), r.origin}});
     }
     f.Close();
   } catch (const IoError&) {
@@ -48,14 +53,8 @@ HiddenUnits ListHiddenUnits(int area, MessageBoxes& boxes) {
   return hidden;
 }
 
-bool ReshowUnits(int area, const std::vector<int32_t>& record_numbers, MessageBoxes& boxes) {
-  return UpdateRecordsInPlace(AreaCatalogue(area).file, record_numbers, SetVisible(1), boxes);
-}
-
-std::vector<int32_t> RecordNumbers(const std::vector<HiddenUnitLine>& lines) {
-  std::vector<int32_t> numbers;
-  for (const HiddenUnitLine& line : lines) numbers.push_back(line.object.record_number);
-  return numbers;
+InPlaceResult ReshowUnits(int area, const std::vector<TDatenobject>& units, MessageBoxes& boxes) {
+  return UpdateRecordsInPlace(AreaCatalogue(area).file, units, SetVisible(1), boxes);
 }
 
 }  // namespace mensurio

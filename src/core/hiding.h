@@ -3,30 +3,31 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "maintenance.h"
 #include "messages.h"
 #include "unitlist.h"
 #include "unitrecord.h"
 
 namespace mensurio {
 
-// The visible byte of one record, changed in place (the file opened,
-// sought, read, sought, written, flushed, closed). Catches nothing: a
-// failure throws IoError.
-void SetVisibleInFile(const std::string& file, int32_t record_number, uint8_t visible);
+// Where the entry's record stands and what must still stand there.
+UnitAt UnitAtOf(const TAusgabetextobject& entry);
 
 // Hides entry `index` (< units.size()) of the list of area 1..47: visible := 0
 // in its record in the data file, then the entry leaves the list. Returns
-// the line to select next (the one above, or 0). Catches nothing: an
-// IoError reaches the caller with the list unchanged.
-size_t HideUnit(int area, UnitList& units, size_t index);
+// the line to select next (the one above, or 0); nullopt, with nothing
+// written and FileChangedMessage shown, when the record no longer holds the
+// entry's unit (the caller reloads the list). Catches no input/output
+// failure: an IoError reaches the caller with the list unchanged.
+std::optional<size_t> HideUnit(int area, UnitList& units, size_t index, MessageBoxes& boxes);
 
-// One line of the list of hidden units: its record number in the file.
-struct TDatenobject {
-  int32_t record_number = 0;
-};
+// One line of the list of hidden units: its record number in the file, with
+// the name and origin that must still stand there when it is re-shown.
+using TDatenobject = UnitAt;
 
 struct HiddenUnitLine {
   std::string text;  // Windows-1252: "name - origin"
@@ -46,12 +47,9 @@ std::string HiddenUnitLineText(const UnitRecord& record);
 // werden!".
 HiddenUnits ListHiddenUnits(int area, MessageBoxes& boxes);
 
-// visible := 1 for the records, within one opening of the file. A failure
-// shows ReportRewriteFailure; records written before it stay shown.
-// Returns success.
-bool ReshowUnits(int area, const std::vector<int32_t>& record_numbers, MessageBoxes& boxes);
-
-// The record numbers of all lines (for "Alle Einheiten einblenden").
-std::vector<int32_t> RecordNumbers(const std::vector<HiddenUnitLine>& lines);
+// visible := 1 for the records, within one opening of the file (see
+// UpdateRecordsInPlace: a failure keeps the records written before it; a
+// record that no longer holds its unit writes nothing at all).
+InPlaceResult ReshowUnits(int area, const std::vector<TDatenobject>& units, MessageBoxes& boxes);
 
 }  // namespace mensurio

@@ -1,7 +1,7 @@
 #include "jump.h"
 
 #include "catalogue.h"
-#include "hiding.h"
+#include "maintenance.h"
 
 namespace mensurio {
 namespace {
@@ -12,13 +12,19 @@ bool OriginSwitchedOff(const OriginFlags& flags, int origin) {
 
 }  // namespace
 
-bool ConfirmJump(const TSuchobjekt& hit, OriginFlags& origin_visible, MessageBoxes& boxes) {
+JumpAnswer ConfirmJump(const TSuchobjekt& hit, OriginFlags& origin_visible, MessageBoxes& boxes) {
   bool go = true;
   if (hit.visible == 0) {
-    if (boxes.AskYesNo(kJumpToHiddenUnitQuestion))
-      SetVisibleInFile(AreaCatalogue(hit.area_index).file, hit.record_number, 1);
-    else
+    if (boxes.AskYesNo(kJumpToHiddenUnitQuestion)) {
+      const std::string file = AreaCatalogue(hit.area_index).file;
+      UnitAt unit{hit.record_number, hit.name, hit.origin};
+      if (!ChangeRecords(file, std::span(&unit, 1), [](UnitRecord& r) { r.visible = 1; }, boxes)) {
+        boxes.Show(BoxKind::Information, FileChangedSinceSearchMessage(file));
+        return JumpAnswer::FileChanged;
+      }
+    } else {
       go = false;
+    }
   }
   if (OriginSwitchedOff(origin_visible, hit.origin)) {
     if (boxes.AskYesNo(kJumpToHiddenOriginQuestion))
@@ -26,7 +32,7 @@ bool ConfirmJump(const TSuchobjekt& hit, OriginFlags& origin_visible, MessageBox
     else
       go = false;
   }
-  return go;
+  return go ? JumpAnswer::Go : JumpAnswer::Stay;
 }
 
 std::optional<size_t> FindJumpTarget(const UnitList& units, const TSuchobjekt& hit) {

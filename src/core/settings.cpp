@@ -1,25 +1,20 @@
 #include "settings.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 #include "catalogue.h"
+#include "ioerror.h"
+#include "maintenance.h"
+#include "recordfile.h"
 
 namespace mensurio {
 namespace {
 
 constexpr char kEndOfFile = 26;
-constexpr const char* kSettingsTemp = "MSR.INI.NEU";
 
 // Reads the text of MSR.INI the way the program's text-file reader does:
 // integers skip everything up to code 32 first; a line is skipped up to and
-// including its line feed; single characters include the line ends, and past
+// including its line end; single characters include the line ends, and past
 // the end of the file the end-of-file character is delivered.
 class SettingsReader {
  public:
@@ -37,9 +32,10 @@ class SettingsReader {
     return token.size() <= 32 && ParseInteger(token, value);
   }
 
+  // A line ends in CR LF, LF or a CR alone.
   void SkipLine() {
-    while (pos_ < s_.size() && s_[pos_] != '\n') ++pos_;
-    if (pos_ < s_.size()) ++pos_;
+    while (pos_ < s_.size() && s_[pos_] != '\n' && s_[pos_] != '\r') ++pos_;
+    if (pos_ < s_.size() && s_[pos_++] == '\r' && pos_ < s_.size() && s_[pos_] == '\n') ++pos_;
   }
 
   char ReadChar() { return pos_ < s_.size() ? s_[pos_++] : kEndOfFile; }
@@ -66,27 +62,34 @@ class SettingsReader {
   size_t pos_ = 0;
 };
 
+// Far more than the four lines ever take; a longer file is not the
+// program's settings file.
+constexpr size_t kMaxSettingsBytes = 64 * 1024;
+
 bool ReadWholeFile(const char* name, std::string& bytes) {
-  std::ifstream in(name, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream s;
-  s << in.rdbuf();
-  if (in.bad()) return false;
-  bytes = s.str();
-  return true;
+  try {
+    bytes = ReadSmallFile(name, kMaxSettingsBytes);
+    return true;
+  } catch (const IoError&) {
+    return false;
+  }
 }
 
-bool WriteAll(int fd, const std::string& bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    ssize_t n = ::write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    p += n;
-    left -= static_cast<size_t>(n);
+// Through a fresh temporary file renamed over the file (or over what the
+// user's link points to). Returns where the new file lies.
+std::string ReplaceSettingsFile(const std::string& bytes) {
+  Replacement plan = PlanReplacement(kSettingsFile, kSettingsTemp);
+  try {
+    RecordFile out = RecordFile::Create(plan.temp, static_cast<int>(bytes.size()), plan.target);
+    out.Write(bytes.data());
+    out.Flush();
+    out.Close();
+    RenameFile(plan.temp, plan.target);
+  } catch (const IoError&) {
+    RemoveLeftover(plan.temp);
+    throw;
   }
-  return true;
+  return plan.target;
 }
 
 }  // namespace
@@ -104,6 +107,9 @@ bool ParseSettings(const std::string& bytes, Settings& out) {
   out.sort_alphabetical = sort == 0;
   out.scientific_display = display == 0;
   for (int k = 1; k <= kOriginCount; ++k) out.origin_visible[k] = in.ReadChar() == '0' ? 0 : 1;
+  in.SkipLine();
+  long summer_time = 0;
+  out.summer_time = in.ReadInteger(summer_time) && summer_time == 1;
   return true;
 }
 
@@ -123,22 +129,27 @@ std::string FormatSettings(const Settings& settings) {
   s += settings.sort_alphabetical ? "0\r\n" : "1\r\n";
   s += settings.scientific_display ? "0\r\n" : "1\r\n";
   for (int k = 1; k <= kOriginCount; ++k) s += settings.origin_visible[k] == 1 ? '1' : '0';
+  if (settings.summer_time) s += "\r\n1";
   return s;
 }
 
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes) {
-  // The new content goes to a temporary file first and replaces MSR.INI in
-  // one step, so a failed write never leaves a truncated settings file.
-  std::string bytes = FormatSettings(settings);
-  int fd = ::open(kSettingsTemp, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  bool ok = fd >= 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  if (fd >= 0 && ::close(fd) != 0) ok = false;
-  if (ok && std::rename(kSettingsTemp, kSettingsFile) != 0) ok = false;
-  if (!ok) {
-    if (fd >= 0) std::remove(kSettingsTemp);
+  // The new content replaces MSR.INI in one step, so a failed write never
+  // leaves a truncated settings file.
+  std::string written;
+  try {
+    written = ReplaceSettingsFile(FormatSettings(settings));
+  } catch (const IoError&) {
     boxes.Show(BoxKind::Warning, kSettingsWriteWarning);
+    return false;
   }
-  return ok;
+  // The file is replaced; only the directory entry may not be on the disk yet.
+  try {
+    SyncDirectoryOf(written);
+  } catch (const IoError& e) {
+    boxes.Show(BoxKind::Warning, SavedUnconfirmedMessage(kSettingsFile, e.code()));
+  }
+  return true;
 }
 
 }  // namespace mensurio

@@ -14,7 +14,14 @@ struct Settings {
   bool sort_alphabetical = true;
   bool scientific_display = true;
   OriginFlags origin_visible = AllOriginsShown();
+  // World time with summer time: a fifth line "1" after the origin flags,
+  // written only when on, so a file without it reads as off and a program
+  // that reads four lines reads the same four.
+  bool summer_time = false;
 };
+
+// The new settings are written here first.
+constexpr const char* kSettingsTemp = "MSR.INI.NEU";
 
 constexpr const char* kSettingsMissingWarning =
     "Die Datei \"MSR.INI\" wurde nicht gefunden. Der Mensurio wird mit Standardeinstellungen geöffnet";
@@ -32,8 +39,12 @@ bool ParseSettings(const std::string& bytes, Settings& out);
 // The file's bytes for these settings.
 std::string FormatSettings(const Settings& settings);
 
-// Writes MSR.INI through a temporary file renamed over it, so a failed write
-// leaves the old file whole; on failure the warning. Returns success.
+// Writes MSR.INI through a fresh temporary file renamed over it, so a
+// failed write leaves the old file whole; an MSR.INI the user made a link
+// stays one (its target is replaced), one the program may not write is
+// left alone. On failure the warning. Once the new file is in place, a
+// failing directory sync only warns that the disk did not confirm it (and
+// counts as success). Returns success.
 bool WriteSettings(const Settings& settings, MessageBoxes& boxes);
 
 }  // namespace mensurio

@@ -6,6 +6,13 @@
 #include "recordfile.h"
 
 namespace mensurio {
+namespace {
+
+// Room for a whole area file of the program; a longer file (hidden records
+// or not) grows the list as it is read instead of claiming its size at once.
+constexpr size_t kReserveUnits = 1024;
+
+}  // namespace
 
 OriginFlags AllOriginsShown() {
   OriginFlags f;
@@ -24,7 +31,7 @@ UnitList LoadUnits(const std::string& file, const OriginFlags& shown, bool sort_
   try {
     RecordFile f = RecordFile::Open(file, kRecordSize, false);
     int32_t n = f.Count();
-    units.reserve(static_cast<size_t>(n));
+    units.reserve(std::min<size_t>(static_cast<size_t>(n), kReserveUnits));
     UnitRecord r;
     for (int32_t i = 0; i < n; ++i) {
       f.Read(&r);

@@ -124,7 +124,7 @@ TEST(ChangeFactor, UnreadableTextsChangeNothing) {
   }
 }
 
-TEST(ChangeFactor, AFailedUpdateLeavesTheEntry) {
+TEST(ChangeFactor, AFailedUpdateLeavesTheEntryAnUnconfirmedOneChangesIt) {
   Area probe(kWaehrungen);
   size_t count = StepsOf([&] { ChangeFactor(kWaehrungen, probe.units[1], "5", probe.boxes); }).size();
   ASSERT_EQ(count, 7u);
@@ -135,17 +135,20 @@ TEST(ChangeFactor, AFailedUpdateLeavesTheEntry) {
     SetFieldOrBlanks(changed.validity, "");
     SetFieldOrBlanks(changed.approx_value, "");
     FaultPlan plan(k);
+    // Up to the write the old record and a failure; after it (flush, close)
+    // the new record, which the entry follows, and a warning.
+    const bool written = k > 5;
     EXPECT_EQ(ChangeCurrencyFactor(kWaehrungen, area.units[1], "5", "", "", area.boxes),
-              FactorChangeResult::Failed);
-    const std::string now = ReadBytes(area.file);
-    // Up to the write the old record, after it (flush, close) the new one.
-    EXPECT_EQ(now, plan.FailedStep().step <= FileStep::Write ? FileBytes(area.records) : area.With(changed))
+              written ? FactorChangeResult::Changed : FactorChangeResult::Failed);
+    EXPECT_EQ(plan.FailedStep().step > FileStep::Write, written) << k;
+    EXPECT_EQ(ReadBytes(area.file), written ? area.With(changed) : FileBytes(area.records)) << k;
+    EXPECT_EQ(Bytes(area.units[1].record), Bytes(written ? changed : area.records[2])) << k;
+    EXPECT_EQ(area.boxes.Texts(),
+              std::vector<std::string>{written ? "Die Datei WAEHRUNG.DAT ist gespeichert, aber das Schreiben auf "
+                                                 "den Datenträger wurde nicht bestätigt (Dateizugriff verweigert)."
+                                               : "Die Datei WAEHRUNG.DAT konnte nicht geöffnet werden oder die "
+                                                 "revidierte Datei konnte nicht geschrieben werden!"})
         << k;
-    EXPECT_EQ(Bytes(area.units[1].record), Bytes(area.records[2])) << k;
-    EXPECT_EQ(
-        area.boxes.Texts(),
-        std::vector<std::string>{"Die Datei WAEHRUNG.DAT konnte nicht geöffnet werden oder die revidierte "
-                                 "Datei konnte nicht geschrieben werden!"});
   }
 }
 

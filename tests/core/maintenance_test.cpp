@@ -21,7 +21,8 @@ const std::string kFailure =
     "Die Datei LAENGE.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte nicht geschrieben "
     "werden!";
 
-// Answers from a script; 'w' write, 'd' drop, 'n' new record first.
+// Answers from a script; 'w' write, 'd' drop, 'n' new record first, 'r'
+// new record instead.
 class ScriptedRule : public RewriteRule {
  public:
   ScriptedRule(std::string script, const UnitRecord* final_record)
@@ -29,7 +30,8 @@ class ScriptedRule : public RewriteRule {
   RuleAnswer Ask(const UnitRecord& record) override {
     asked.push_back(FieldText(record.name));
     char c = script_.at(asked.size() - 1);
-    return c == 'w' ? RuleAnswer::Write : c == 'd' ? RuleAnswer::Drop : RuleAnswer::WriteNewFirst;
+    return c == 'w' ? RuleAnswer::Write : c == 'd' ? RuleAnswer::Drop : c == 'r' ? RuleAnswer::Replace
+                                                                               : RuleAnswer::WriteNewFirst;
   }
   const UnitRecord* NewRecord() const override { return &new_; }
   const UnitRecord* FinalRecord() const override { return final_; }
@@ -54,7 +56,7 @@ TEST(RewriteAreaFile, WritesWhatTheRuleSays) {
   const Case cases[] = {
       {"wwww", false, {"a", "b", "c", "d"}},   {"dddd", false, {}},
       {"nwdw", false, {"new", "a", "b", "d"}}, {"wwnw", true, {"a", "b", "new", "c", "d", "final"}},
-      {"wdwd", true, {"a", "c", "final"}},
+      {"wdwd", true, {"a", "c", "final"}},     {"rwwr", false, {"new", "b", "c", "new"}},
   };
   for (const Case& c : cases) {
     TempWorkDir dir;
@@ -107,8 +109,9 @@ TEST(RewriteAreaFile, ReplacesTheFileInOneStepAfterTheTempFileIsOnDisk) {
   ScriptedBoxes boxes;
   DeleteHiddenUnits rule;
   std::vector<StepTaken> steps = StepsOf([&] { RewriteAreaFile(kFile, rule, boxes); });
-  ASSERT_FALSE(steps.empty());
-  EXPECT_EQ(steps.back(), (StepTaken{FileStep::Rename, kTempFile}));
+  ASSERT_GE(steps.size(), 2u);
+  EXPECT_EQ(steps[steps.size() - 2], (StepTaken{FileStep::Rename, kTempFile}));
+  EXPECT_EQ(steps.back(), (StepTaken{FileStep::SyncDirectory, kFile}));
   auto at = [&](FileStep s, const std::string& name) {
     return std::find(steps.begin(), steps.end(), StepTaken{s, name}) - steps.begin();
   };
@@ -116,40 +119,43 @@ TEST(RewriteAreaFile, ReplacesTheFileInOneStepAfterTheTempFileIsOnDisk) {
   EXPECT_LT(at(FileStep::Flush, kTempFile), at(FileStep::Close, kTempFile));
   EXPECT_LT(at(FileStep::Close, kFile), at(FileStep::Rename, kTempFile));
   for (const StepTaken& s : steps) {
-    EXPECT_NE(s.step, FileStep::Remove) << "the area file must never be missing";
     if (s.name == kFile) {
+      EXPECT_NE(s.step, FileStep::Remove) << "the area file must never be missing";
       EXPECT_NE(s.step, FileStep::Write);
       EXPECT_NE(s.step, FileStep::Create);
     }
   }
 }
 
-// Every step of the rewrite made to fail in turn: the area file keeps its
-// old content, the one message is shown and no step follows the failure.
+// Every step of the rewrite made to fail in turn: up to the rename the area
+// file keeps its old content, TEMP.DAT is removed, the one message is shown
+// and no step follows the failure. After the rename only the directory sync
+// can fail: the new content stands and a warning says the disk did not
+// confirm it.
 TEST(RewriteAreaFile, AFailureAtAnyStepLeavesTheOldFile) {
   TempWorkDir dir;
   WriteBytes(kFile, kOld);
   ScriptedBoxes quiet;
   DeleteHiddenUnits probe;
   size_t count = StepsOf([&] { RewriteAreaFile(kFile, probe, quiet); }).size();
-  ASSERT_EQ(count, 13u);  // open, create, seek, 4 reads, 2 writes, flush, 2 closes, rename
+  ASSERT_EQ(count, 14u);  // open, create, seek, 4 reads, 2 writes, flush, 2 closes, rename, directory sync
   for (size_t k = 1; k <= count; ++k) {
     WriteBytes(kFile, kOld);
     ScriptedBoxes boxes;
     DeleteHiddenUnits rule;
     FaultPlan plan(k);
-    EXPECT_FALSE(RewriteAreaFile(kFile, rule, boxes)) << k;
+    const bool renamed = k == count;
+    EXPECT_EQ(RewriteAreaFile(kFile, rule, boxes), renamed) << k;
     SCOPED_TRACE(::testing::Message() << "step " << k << " on " << plan.FailedStep().name);
     EXPECT_EQ(plan.steps.size(), k);
-    EXPECT_EQ(ReadBytes(kFile), kOld);
+    EXPECT_EQ(ReadBytes(kFile), renamed ? kNew : kOld);
+    EXPECT_FALSE(FileExists(kTempFile));
     ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_EQ(boxes.shown[0].kind, BoxKind::Error);
-    EXPECT_EQ(boxes.shown[0].text, kFailure);
+    EXPECT_EQ(boxes.shown[0].kind, renamed ? BoxKind::Warning : BoxKind::Error);
+    EXPECT_EQ(boxes.shown[0].text, renamed ? "Die Datei LAENGE.DAT ist gespeichert, aber das Schreiben auf den "
+                                             "Datenträger wurde nicht bestätigt (Dateizugriff verweigert)."
+                                           : kFailure);
   }
-  ScriptedBoxes boxes;
-  DeleteHiddenUnits rule;
-  ASSERT_TRUE(RewriteAreaFile(kFile, rule, boxes));  // a leftover TEMP.DAT does not stand in the way
-  EXPECT_EQ(ReadBytes(kFile), kNew);
 }
 
 TEST(RewriteAreaFile, RealFailures) {
@@ -176,6 +182,12 @@ TEST(ReportRewriteFailure, NamesTheFile) {
             "geschrieben werden!");
 }
 
+// Record n of kOld, as a list entry remembers it.
+UnitAt At(int32_t n) {
+  static const char* names[] = {"a", "b", "c", "d"};
+  return {n, n >= 0 && n < 4 ? names[n] : "", 1};
+}
+
 RecordChange SetValidity(const std::string& text) {
   return [text](UnitRecord& r) { SetFieldText(r.validity, text); };
 }
@@ -184,18 +196,21 @@ TEST(UpdateRecordInPlace, ChangesOnlyTheFieldsOfTheOneRecord) {
   TempWorkDir dir;
   WriteBytes(kFile, kOld);
   ScriptedBoxes boxes;
-  ASSERT_TRUE(UpdateRecordInPlace(kFile, 2, SetValidity("neu"), boxes));
+  ASSERT_EQ(UpdateRecordInPlace(kFile, At(2), SetValidity("neu"), boxes), InPlaceResult::Saved);
   UnitRecord expected = Marked("c");
   SetFieldText(expected.validity, "neu");
   EXPECT_EQ(ReadBytes(kFile), FileBytes({Marked("a"), Marked("b", 0), expected, Marked("d", 2)}));
   EXPECT_TRUE(boxes.shown.empty());
 }
 
+// A failure up to the write leaves the old record and reports the failure;
+// a failing flush or close after it leaves the new record, which counts as
+// saved, with a warning that the disk did not confirm it.
 TEST(UpdateRecordInPlace, AFailureAtAnyStepLeavesTheOldOrTheNewRecord) {
   TempWorkDir dir;
   WriteBytes(kFile, kOld);
   ScriptedBoxes quiet;
-  std::vector<StepTaken> steps = StepsOf([&] { UpdateRecordInPlace(kFile, 1, SetValidity("neu"), quiet); });
+  std::vector<StepTaken> steps = StepsOf([&] { UpdateRecordInPlace(kFile, At(1), SetValidity("neu"), quiet); });
   const std::vector<FileStep> expected = {FileStep::Open,  FileStep::Seek,  FileStep::Read, FileStep::Seek,
                                           FileStep::Write, FileStep::Flush, FileStep::Close};
   ASSERT_EQ(steps.size(), expected.size());
@@ -205,11 +220,18 @@ TEST(UpdateRecordInPlace, AFailureAtAnyStepLeavesTheOldOrTheNewRecord) {
     WriteBytes(kFile, kOld);
     ScriptedBoxes boxes;
     FaultPlan plan(k);
-    EXPECT_FALSE(UpdateRecordInPlace(kFile, 1, SetValidity("neu"), boxes)) << k;
+    const bool written = expected[k - 1] > FileStep::Write;
+    EXPECT_EQ(UpdateRecordInPlace(kFile, At(1), SetValidity("neu"), boxes),
+              written ? InPlaceResult::Saved : InPlaceResult::Failed)
+        << k;
     EXPECT_EQ(plan.steps.size(), k);
-    std::string now = ReadBytes(kFile);
-    EXPECT_EQ(now, expected[k - 1] <= FileStep::Write ? kOld : changed) << k;
-    EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kFailure}) << k;
+    EXPECT_EQ(ReadBytes(kFile), written ? changed : kOld) << k;
+    ASSERT_EQ(boxes.shown.size(), 1u) << k;
+    EXPECT_EQ(boxes.shown[0].kind, written ? BoxKind::Warning : BoxKind::Error) << k;
+    EXPECT_EQ(boxes.shown[0].text, written ? "Die Datei LAENGE.DAT ist gespeichert, aber das Schreiben auf den "
+                                             "Datenträger wurde nicht bestätigt (Dateizugriff verweigert)."
+                                           : kFailure)
+        << k;
   }
 }
 
@@ -218,7 +240,7 @@ TEST(UpdateRecordInPlace, ARecordNumberBehindTheEndNeitherWritesNorGrowsTheFile)
   WriteBytes(kFile, kOld);
   for (int32_t n : {4, 5, -1}) {
     ScriptedBoxes boxes;
-    EXPECT_FALSE(UpdateRecordInPlace(kFile, n, SetValidity("neu"), boxes)) << n;
+    EXPECT_EQ(UpdateRecordInPlace(kFile, At(n), SetValidity("neu"), boxes), InPlaceResult::Failed) << n;
     EXPECT_EQ(ReadBytes(kFile), kOld) << n;
     EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kFailure});
   }

@@ -205,7 +205,10 @@ class JumpTest : public ::testing::Test {
     flags[36] = 0;
   }
 
+  // The hit of record 1 ("b"), which gets the hit's origin in both files.
   TSuchobjekt Hit(int visible, int origin, int area = kLaenge) {
+    records[1].origin = static_cast<uint8_t>(origin);
+    SetUp();
     return TSuchobjekt{"b", "", "", static_cast<uint8_t>(visible), area, origin, 1};
   }
 
@@ -246,7 +249,7 @@ TEST_F(JumpTest, Answers) {
     SetUp();
     boxes = ScriptedBoxes();
     boxes.answers = c.answers;
-    EXPECT_EQ(ConfirmJump(Hit(c.visible, c.origin), flags, boxes), c.jump);
+    EXPECT_EQ(ConfirmJump(Hit(c.visible, c.origin), flags, boxes), c.jump ? JumpAnswer::Go : JumpAnswer::Stay);
     EXPECT_EQ(boxes.Texts(), c.asked);
     for (const auto& b : boxes.shown) EXPECT_EQ(b.kind, BoxKind::Confirmation);
     EXPECT_EQ(ReadBytes("LAENGE.DAT"), c.reshown ? Reshown() : FileBytes(records));
@@ -256,15 +259,16 @@ TEST_F(JumpTest, Answers) {
 
 TEST_F(JumpTest, ReshowsInTheHitsOwnArea) {
   boxes.answers = {true};
-  EXPECT_TRUE(ConfirmJump(Hit(0, 1, kMasse), flags, boxes));
+  EXPECT_EQ(ConfirmJump(Hit(0, 1, kMasse), flags, boxes), JumpAnswer::Go);
   EXPECT_EQ(ReadBytes("MASSE.DAT"), Reshown());
   EXPECT_EQ(ReadBytes("LAENGE.DAT"), FileBytes(records));
 }
 
 TEST_F(JumpTest, AFailedReshowPropagatesBeforeTheSecondQuestion) {
+  TSuchobjekt hit = Hit(0, 36, kMasse);
   std::filesystem::remove("MASSE.DAT");
   boxes.answers = {true, true};
-  EXPECT_THROW(ConfirmJump(Hit(0, 36, kMasse), flags, boxes), IoError);
+  EXPECT_THROW(ConfirmJump(hit, flags, boxes), IoError);
   EXPECT_EQ(boxes.Texts(), std::vector<std::string>{kJumpToHiddenUnitQuestion});
   EXPECT_EQ(flags[36], 0);
 }

@@ -41,6 +41,8 @@ TEST(ReadSettings, Cases) {
       {"short flag line", "3\r\n0\r\n0\r\n000", false, 3, true, true, "000" + std::string(88, '1')},
       {"final line end", "47\r\n0\r\n0\r\n" + kAllShown + "\r\n", false, 47, true, true, kAllShown},
       {"unix line ends", "7\n0\n1\n" + mixed, false, 7, true, false, mixed},
+      {"CR-only line ends", "7\r0\r1\r" + mixed, false, 7, true, false, mixed},
+      {"CR-only, rest of line skipped", "8 x\r1 y\r0\r" + mixed, false, 8, false, true, mixed},
       {"rest of line skipped", "7 junk\r\n0 x\r\n0\r\n" + mixed, false, 7, true, true, mixed},
       {"leading blanks and tabs", "  \t9\r\n0\r\n0\r\n" + kAllShown, false, 9, true, true, kAllShown},
       {"non-numeric line 1", "Länge\r\n0\r\n0\r\n" + mixed, true, 1, true, true, kAllShown},
@@ -129,6 +131,47 @@ TEST(WriteSettings, FailedWriteKeepsTheOldFileWhole) {
   EXPECT_FALSE(WriteSettings(Settings{}, boxes));
   EXPECT_EQ(ReadBytes("MSR.INI"), "old");
   EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+}  // namespace
+}  // namespace mensurio
+
+namespace mensurio {
+namespace {
+
+// World time with summer time: a fifth line "1"; the 91 flags read as before.
+TEST(Settings, SummerTimeInAFifthLine) {
+  const std::string kAll(91, '1');
+  const std::string head = "44\r\n0\r\n0\r\n";
+  struct Case { const char* name; std::string file; bool summer_time; std::string flags; };
+  const Case cases[] = {
+      {"four lines", head + kAll, false, kAll},
+      {"fifth line 1", head + kAll + "\r\n1", true, kAll},
+      {"fifth line 1, unix", head + kAll + "\n1\n", true, kAll},
+      {"fifth line 0", head + kAll + "\r\n0", false, kAll},
+      {"fifth line 2", head + kAll + "\r\n2", false, kAll},
+      {"fifth line not a number", head + kAll + "\r\nja", false, kAll},
+      {"flags on two lines, then the fifth", head + std::string(45, '1') + "\r\n" + std::string(46, '1') + "\r\n1", true,
+       std::string(45, '1') + "\r\n" + std::string(44, '1')},
+      {"short flag line", head + "0\r\n1", false, "0??1" + std::string(87, '1')},
+  };
+  for (const Case& c : cases) {
+    Settings s;
+    ASSERT_TRUE(ParseSettings(c.file, s)) << c.name;
+    EXPECT_EQ(s.summer_time, c.summer_time) << c.name;
+    std::string flags;
+    for (int k = 1; k <= 91; ++k) flags += s.origin_visible[k] == 1 ? '1' : '0';
+    std::string expected = c.flags;
+    for (char& ch : expected) ch = ch == '0' ? '0' : '1';
+    EXPECT_EQ(flags, expected) << c.name;
+  }
+  Settings on;
+  on.summer_time = true;
+  EXPECT_EQ(FormatSettings(on), "1\r\n0\r\n0\r\n" + kAll + "\r\n1");
+  EXPECT_EQ(FormatSettings(Settings{}), "1\r\n0\r\n0\r\n" + kAll);
+  Settings back;
+  ASSERT_TRUE(ParseSettings(FormatSettings(on), back));
+  EXPECT_TRUE(back.summer_time);
 }
 
 }  // namespace

@@ -261,6 +261,7 @@ TEST(Help, ContentsLinkToEverySection) {
 // access key, which the help does not write).
 const char* const kMenuCaptions[] = {
     "&Datei",
+    "&Wechselkurse importieren...",
     "&Beenden",
     "&Bearbeiten",
     "&Kopieren Rechenergebnis",
@@ -330,6 +331,9 @@ const char* const kProgramTexts[] = {
     "MENSURIO_DIR",
     "TEMP.DAT",
     "258 Byte",
+    "Euro foreign exchange reference rates",
+    "Kurse: Stand",
+    "Die Kursdatei nennt kein Datum!",
 };
 
 TEST(Help, QuotesTheProgramsTexts) {

@@ -18,6 +18,7 @@ using testing::MakeRecord;
 
 constexpr int kLaenge = 20;
 constexpr int kTemperatur = 35;
+constexpr int kWeltzeit = 44;
 
 std::string ErrorOf(const std::string& source, int area = kLaenge) {
   try {
@@ -127,6 +128,41 @@ TEST(Compiler, DecompileOfAPlainRecordIsReadable) {
   EXPECT_NE(source.find("1 | 3 |  | Fuß | 0.3048 |"), std::string::npos) << source;
   EXPECT_EQ(source.find("raw="), std::string::npos);
   EXPECT_EQ(source.find("#!unsorted"), std::string::npos);
+}
+
+// World-time places carry their zone (check column) in spare_text_1 and the
+// tzdata version their source names in spare_text_2; other areas do not.
+TEST(Compiler, WorldTimePlacesCarryZoneAndDataState) {
+  struct Case { const char* line; int area; const char* zone; const char* stand; };
+  const Case cases[] = {
+      {"1 | 36 | MEZ | Berlin | 1 | | | | | Europe/Berlin | tzdata 2026f/IANA; EU", kWeltzeit, "Europe/Berlin", "tzdata 2026f"},
+      {"1 | 2 | | Buenos Aires | -3 | | | | | America/Argentina/Buenos_Aires | tzdata 2026f", kWeltzeit,
+       "America/Argentina/Buenos_Aires", "tzdata 2026f"},
+      {"1 | 2 | | Ort | 2 | | | | | Etc/UTC | Stand 08.12.2026", kWeltzeit, "Etc/UTC", "Stand 08.12.2026"},
+      {"1 | 4 | | Eigener Ort | 2 | | | | | | ", kWeltzeit, "", ""},
+      {"1 | 1 | m | Meter | 1 | | | | | m | tzdata 2026f", kLaenge, "", ""},
+  };
+  for (const Case& c : cases) {
+    auto units = CompileArea(c.line, c.area, "x");
+    const UnitRecord& r = units.at(0).record;
+    EXPECT_EQ(TrimRightBlanks(FieldText(r.spare_text_1)), c.zone) << c.line;
+    EXPECT_EQ(TrimRightBlanks(FieldText(r.spare_text_2)), c.stand) << c.line;
+    std::string bytes = RecordBytes(units);
+    std::string source = Decompile(bytes, c.area);
+    EXPECT_EQ(source.find("raw="), std::string::npos) << source;
+    EXPECT_EQ(RecordBytes(CompileArea(source, c.area, "x")), bytes) << source;
+  }
+  for (const char* bad : {"1 | 2 | | Ort | 2 | | | | | ../etc/passwd | ", "1 | 2 | | Ort | 2 | | | | | /etc/localtime | ",
+                          "1 | 2 | | Ort | 2 | | | | | Europe/Berlin Mitte | ",
+                          "1 | 2 | | Ort | 2 | | | | | America/A_Zone_Name_Of_More_Than_Forty_Chars | "}) {
+    std::string error;
+    try {
+      CompileArea(bad, kWeltzeit, "WELTZEIT.txt");
+    } catch (const CompileError& e) {
+      error = e.what();
+    }
+    EXPECT_EQ(error.rfind("WELTZEIT.txt:1: Feld check:", 0), 0u) << bad << "\n  gave: " << error;
+  }
 }
 
 TEST(Compiler, InfoRecords) {

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <iostream>
 #include <optional>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +22,7 @@
 #include "compiler.h"
 #include "text.h"
 #include "unitrecord.h"
+#include "zonefacts.h"
 
 namespace mensurio::datac {
 namespace {
@@ -43,174 +48,35 @@ std::string Text(const char (&field)[N]) {
 // ---------------------------------------------------------------------------
 // World time
 
-std::string ZoneDir() {
-  const char* dir = std::getenv("TZDIR");
-  return dir && *dir ? dir : "/usr/share/zoneinfo";
-}
+std::string ZoneDir() { return SystemZoneDirectory(); }
 
-// The rule a zone follows from now on: the POSIX TZ string that closes a
-// TZif file of version 2 or later (after the last recorded transition every
-// year repeats it). nullopt when the zone is unknown or the file has none.
-std::optional<std::string> CurrentRule(const std::string& zone) {
-  if (zone.empty() || zone.find("..") != std::string::npos) return std::nullopt;
-  std::ifstream in(ZoneDir() + "/" + zone, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (bytes.size() < 45 || bytes.compare(0, 4, "TZif") != 0 || bytes[4] < '2') return std::nullopt;
-  if (bytes.back() != '\n') return std::nullopt;
-  size_t start = bytes.rfind('\n', bytes.size() - 2);
-  if (start == std::string::npos) return std::nullopt;
-  std::string rule = bytes.substr(start + 1, bytes.size() - start - 2);
-  if (rule.empty()) return std::nullopt;
-  return rule;
-}
-
-// Sets TZ for the lifetime of the object and restores it afterwards.
-class ScopedTz {
- public:
-  explicit ScopedTz(const std::string& tz) {
-    if (const char* old = std::getenv("TZ")) old_ = old;
-    setenv("TZ", tz.c_str(), 1);
-    tzset();
+// The tzdata release and the date the shipped places were last checked
+// against, from the "Stand: tzdata 2026f, geprüft am 2026-12-08" line of the
+// source's header.
+struct CheckedAgainst { std::string version; int year = 0; };
+std::optional<CheckedAgainst> CheckedAgainstOf(const std::string& source) {
+  static const std::regex kStand(R"(^# Stand: tzdata (\d{4}[a-z]+), geprüft am (\d{4})-\d\d-\d\d\.)");
+  std::istringstream lines(source);
+  for (std::string line; std::getline(lines, line) && line.rfind('#', 0) == 0;) {
+    std::smatch m;
+    if (std::regex_search(line, m, kStand)) return CheckedAgainst{m[1], std::stoi(m[2])};
   }
-  ~ScopedTz() {
-    if (old_) setenv("TZ", old_->c_str(), 1);
-    else unsetenv("TZ");
-    tzset();
-  }
-  ScopedTz(const ScopedTz&) = delete;
-  ScopedTz& operator=(const ScopedTz&) = delete;
-
- private:
-  std::optional<std::string> old_;
-};
-
-long OffsetSeconds(time_t t) {
-  struct tm local;
-  localtime_r(&t, &local);
-  return local.tm_gmtoff;
+  return std::nullopt;
 }
 
-int LocalMonth(time_t t) {
-  struct tm local;
-  localtime_r(&t, &local);
-  return local.tm_mon + 1;
-}
+std::string SystemTzdataVersion() { return ZoneDatabaseVersion(ZoneDir()); }
 
-time_t UtcNoon(int year, int month, int day) {
-  struct tm u = {};
-  u.tm_year = year - 1900;
-  u.tm_mon = month - 1;
-  u.tm_mday = day;
-  u.tm_hour = 12;
-  return timegm(&u);
-}
-
-struct ZoneFacts {
-  long standard_minutes = 0;  // the smaller of the January and July offsets
-  bool summer_time = false;   // January and July differ
-  int summer_starts = 0;      // month (1..12) in which the offset rises, 0 = none
-  int summer_ends = 0;        // month in which it falls back
-};
-
-// What the current TZ setting says about one year.
-ZoneFacts FactsOfYear(int year) {
-  ZoneFacts f;
-  long january = OffsetSeconds(UtcNoon(year, 1, 15));
-  long july = OffsetSeconds(UtcNoon(year, 7, 15));
-  f.standard_minutes = std::min(january, july) / 60;
-  f.summer_time = january != july;
-  time_t t = UtcNoon(year, 1, 1);
-  const time_t end = UtcNoon(year + 1, 1, 1);
-  long before = OffsetSeconds(t);
-  for (time_t next = t + 86400; next <= end; t = next, next += 86400) {
-    long after = OffsetSeconds(next);
-    if (after == before) continue;
-    // The last second of the old offset, found by halving the day.
-    time_t lo = t, hi = next;
-    while (hi - lo > 1) {
-      time_t mid = lo + (hi - lo) / 2;
-      (OffsetSeconds(mid) == before ? lo : hi) = mid;
-    }
-    int month = LocalMonth(lo);
-    if (after > before && !f.summer_starts) f.summer_starts = month;
-    if (after < before && !f.summer_ends) f.summer_ends = month;
-    before = after;
-  }
-  return f;
-}
-
-// The months a period text such as "Ende März bis Ende Okt." names, in order.
-std::vector<int> MonthsNamed(const std::string& text) {
-  static const std::map<std::string, int> kMonths = {
-      {"Jan.", 1}, {"Januar", 1}, {"Feb.", 2}, {"Februar", 2}, {"März", 3},  {"Apr.", 4},
-      {"April", 4}, {"Mai", 5},   {"Juni", 6}, {"Juli", 7},    {"Aug.", 8},  {"August", 8},
-      {"Sep.", 9},  {"Sept.", 9}, {"Okt.", 10}, {"Oktober", 10}, {"Nov.", 11}, {"November", 11},
-      {"Dez.", 12}, {"Dezember", 12}};
-  std::vector<int> months;
-  std::istringstream words(text);
-  for (std::string w; words >> w;) {
-    auto it = kMonths.find(w);
-    if (it != kMonths.end()) months.push_back(it->second);
-  }
-  return months;
-}
-
-int ThisYear() {
-  time_t now = std::time(nullptr);
-  struct tm u;
-  gmtime_r(&now, &u);
-  return u.tm_year + 1900;
-}
-
-TEST(WorldTimeHelpers, ReadTheRuleOfAZoneFile) {
-  ASSERT_TRUE(CurrentRule("Europe/Berlin")) << ZoneDir();
-  EXPECT_EQ(*CurrentRule("Europe/Berlin"), "CET-1CEST,M3.5.0,M10.5.0/3");
-  EXPECT_EQ(*CurrentRule("Etc/UTC"), "UTC0");
-  EXPECT_FALSE(CurrentRule("Europe/Nirgendwo"));
-  EXPECT_FALSE(CurrentRule("../zoneinfo/Europe/Berlin"));
-  EXPECT_FALSE(CurrentRule(""));
-}
-
-TEST(WorldTimeHelpers, FactsOfRuleStrings) {
-  struct Case { const char* tz; long standard; bool summer; int starts, ends; };
-  const Case cases[] = {
-      {"CET-1CEST,M3.5.0,M10.5.0/3", 60, true, 3, 10},
-      {"EST5EDT,M3.2.0,M11.1.0", -300, true, 3, 11},
-      {"AEST-10AEDT,M10.1.0,M4.1.0/3", 600, true, 10, 4},
-      {"IST-1GMT0,M10.5.0,M3.5.0/1", 0, true, 3, 10},  // Irish winter time as negative DST
-      {"<+0545>-5:45", 345, false, 0, 0},
-      {"<-0330>3:30", -210, false, 0, 0},
-      {"UTC0", 0, false, 0, 0},
-  };
-  for (const Case& c : cases) {
-    ScopedTz tz(c.tz);
-    ZoneFacts f = FactsOfYear(2030);
-    EXPECT_EQ(f.standard_minutes, c.standard) << c.tz;
-    EXPECT_EQ(f.summer_time, c.summer) << c.tz;
-    EXPECT_EQ(f.summer_starts, c.starts) << c.tz;
-    EXPECT_EQ(f.summer_ends, c.ends) << c.tz;
-  }
-}
-
-TEST(WorldTimeHelpers, MonthsOfPeriodTexts) {
-  EXPECT_EQ(MonthsNamed("Ende März bis Ende Okt."), (std::vector<int>{3, 10}));
-  EXPECT_EQ(MonthsNamed("2. So. März bis 1. So. Nov."), (std::vector<int>{3, 11}));
-  EXPECT_EQ(MonthsNamed("Anfang Okt. bis Anfang Apr."), (std::vector<int>{10, 4}));
-  EXPECT_EQ(MonthsNamed("Mitte Mai"), (std::vector<int>{5}));
-  EXPECT_TRUE(MonthsNamed("ganzjährig").empty());
-}
-
-TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
+// Reports every shipped place whose offset or summer time differs from what
+// the zone files under ZoneDir() say about the given year.
+void ExpectPlacesAgreeWithTzdata(int year) {
   const std::string file = SourceName(kWeltzeit);
-  const int year = ThisYear();
   auto units = ShippedUnits(kWeltzeit);
   ASSERT_GE(units.size(), 130u);
   for (const auto& u : units) {
     const std::string where = file + ":" + std::to_string(u.line) + ": " + Text(u.record.name) + " (" +
                               u.check + ")";
-    auto rule = CurrentRule(u.check);
-    if (!rule) {
+    auto zone = LoadTimeZone(ZoneDir(), u.check);
+    if (!zone) {
       ADD_FAILURE() << where << ": keine Zeitzone dieses Namens in " << ZoneDir();
       continue;
     }
@@ -221,28 +87,61 @@ TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
       ADD_FAILURE() << where << ": Faktor " << static_cast<double>(hours) << " h ist keine ganze Minutenzahl";
       continue;
     }
-    ZoneFacts f;
-    {
-      ScopedTz tz(*rule);
-      f = FactsOfYear(year);
-    }
+    // The same facts the program's time-zone refresh sets the places from.
+    ZoneFacts f = FactsOfYear(*zone, year);
     EXPECT_EQ(ours, f.standard_minutes)
-        << where << ": Normalzeit laut Datei " << ours << " min, laut tzdata " << f.standard_minutes
-        << " min (Regel " << *rule << ")";
+        << where << ": Normalzeit laut Datei " << ours << " min, laut tzdata " << f.standard_minutes << " min";
     const std::string validity = Text(u.record.validity);
-    if (f.summer_time != !validity.empty()) {
-      ADD_FAILURE() << where << ": Sommerzeit laut Datei \"" << validity << "\", laut tzdata "
-                    << (f.summer_time ? "ja" : "keine") << " (Regel " << *rule << ")";
-      continue;
-    }
-    if (f.summer_time) {
-      std::vector<int> expected = {f.summer_starts, f.summer_ends};
-      std::vector<int> named = MonthsNamed(validity);
-      EXPECT_EQ(named, expected) << where << ": Sommerzeit \"" << validity << "\" nennt andere Monate als tzdata ("
-                                 << f.summer_starts << " bis " << f.summer_ends << ", Regel " << *rule << ")";
-    }
+    EXPECT_TRUE(SummerTimeTextFits(f, validity))
+        << where << ": Sommerzeit laut Datei \"" << validity << "\", laut tzdata "
+        << (f.summer_time ? SummerTimeText(f) : "keine");
   }
 }
+
+// On the tzdata release the data was checked against, the places agree with
+// it in the year of that check. Any other release may rightly differ (an
+// older one lacks later changes, a newer one has new ones): that comparison
+// is `make check-data`'s.
+TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
+  auto checked = CheckedAgainstOf(ReadFile(AreaSourcePath(MENSURIO_SOURCE_DIR "/data", kWeltzeit)));
+  ASSERT_TRUE(checked) << SourceName(kWeltzeit) << ": Kopfzeile \"# Stand: tzdata …, geprüft am …\" fehlt";
+  const std::string system = SystemTzdataVersion();
+  if (system != checked->version)
+    GTEST_SKIP() << "Die Weltzeit-Daten sind gegen tzdata " << checked->version << " geprüft, in " << ZoneDir()
+                 << " liegt tzdata " << (system.empty() ? "unbekannter Fassung" : system)
+                 << "; den Vergleich mit dieser Fassung macht make check-data.";
+  ExpectPlacesAgreeWithTzdata(checked->year);
+}
+
+// make check-data: every place against the system's tzdata as it stands
+// today, whatever its release.
+TEST(ShippedWorldTime, AgreesWithTheSystemTzdataToday) {
+  if (!std::getenv("MENSURIO_CHECK_DATA")) GTEST_SKIP() << "nur in make check-data";
+  const time_t now = std::time(nullptr);
+  struct tm u;
+  gmtime_r(&now, &u);
+  std::cout << "tzdata " << SystemTzdataVersion() << " in " << ZoneDir() << ", Jahr " << u.tm_year + 1900 << "\n";
+  ExpectPlacesAgreeWithTzdata(u.tm_year + 1900);
+}
+
+TEST(ShippedWorldTime, HeaderNamesTheTzdataRelease) {
+  struct Case { const char* source; const char* version; int year; };
+  const Case cases[] = {
+      {"# Weltzeit\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n1 | 2 | UTC\n", "2026f", 2026},
+      {"# Stand: tzdata 2031a, geprüft am 2032-01-02. Mehr Text\n", "2031a", 2032},
+      {"# Weltzeit\n1 | 2 | UTC\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n", "", 0},
+      {"# Stand: tzdata 2026f\n", "", 0},
+      {"", "", 0},
+  };
+  for (const Case& c : cases) {
+    auto checked = CheckedAgainstOf(c.source);
+    EXPECT_EQ(checked ? checked->version : "", c.version) << c.source;
+    EXPECT_EQ(checked ? checked->year : 0, c.year) << c.source;
+  }
+}
+
+// The historical realms and the former states: no clock and no currency of their own.
+const std::vector<int> kGoneRealms = {22, 37, 38, 39, 40, 53, 61, 79};
 
 TEST(ShippedWorldTime, UniversalTimeIsThereWithOffsetZero) {
   int found = 0;
@@ -257,8 +156,7 @@ TEST(ShippedWorldTime, UniversalTimeIsThereWithOffsetZero) {
 }
 
 TEST(ShippedWorldTime, EveryCountryOfTheOriginTableHasAPlace) {
-  // The historical realms and the former states have no clock of their own.
-  const std::vector<int> gone = {22, 37, 38, 39, 40, 53, 61, 79};
+  const std::vector<int>& gone = kGoneRealms;
   std::map<int, int> places;
   for (const auto& u : ShippedUnits(kWeltzeit)) ++places[u.record.origin];
   for (int code = 21; code <= kOriginCount; ++code) {
@@ -266,6 +164,12 @@ TEST(ShippedWorldTime, EveryCountryOfTheOriginTableHasAPlace) {
     EXPECT_GT(places[code], 0) << "kein Ort für " << OriginName(code) << " (" << code << ")";
   }
   for (int code : gone) EXPECT_EQ(places[code], 0) << OriginName(code);
+}
+
+TEST(ShippedWorldTime, EveryPlaceHasASymbol) {
+  const std::string file = SourceName(kWeltzeit);
+  for (const auto& u : ShippedUnits(kWeltzeit))
+    EXPECT_FALSE(Text(u.record.symbol).empty()) << file << ":" << u.line << ": " << Text(u.record.name);
 }
 
 // ---------------------------------------------------------------------------
@@ -390,6 +294,55 @@ TEST(ShippedCurrencies, DateAndValueTextOfEveryCurrency) {
         << static_cast<double>(u.record.Factor());
   }
   EXPECT_GE(known, 57);
+}
+
+TEST(ShippedCurrencies, EveryCountryOfTheOriginTableHasACurrency) {
+  std::map<int, int> currencies;
+  for (const auto& u : ShippedUnits(kWaehrungen)) ++currencies[u.record.origin];
+  for (int code = 21; code <= kOriginCount; ++code) {
+    if (*OriginName(code) == '\0' || std::find(kGoneRealms.begin(), kGoneRealms.end(), code) != kGoneRealms.end())
+      continue;
+    EXPECT_GT(currencies[code], 0) << "keine Währung für " << OriginName(code) << " (" << code << ")";
+  }
+}
+
+// The day a "Stand" text or a source note names: "Stand 05.03.2026" and
+// "EZB-Referenzkurs 5.3.2026:" both give {2026, 3, 5}; nullopt without one.
+std::optional<std::array<int, 3>> DateAfter(const std::string& text, const std::string& marker) {
+  size_t at = text.find(marker);
+  if (at == std::string::npos) return std::nullopt;
+  int day = 0, month = 0, year = 0;
+  if (std::sscanf(text.c_str() + at + marker.size(), "%d.%d.%d", &day, &month, &year) != 3) return std::nullopt;
+  return std::array<int, 3>{year, month, day};
+}
+
+TEST(CurrencyHelpers, DatesOfStandAndSourceTexts) {
+  using Date = std::optional<std::array<int, 3>>;
+  EXPECT_EQ(DateAfter("Stand 05.03.2026", "Stand "), (Date{{2026, 3, 5}}));
+  EXPECT_EQ(DateAfter("EZB-Referenzkurs 5.3.2026: 1 EUR = 1,1618 USD", "EZB-Referenzkurs "), (Date{{2026, 3, 5}}));
+  EXPECT_EQ(DateAfter("fest seit 1.1.1999", "Stand "), Date{});
+  EXPECT_EQ(DateAfter("Stand unbekannt", "Stand "), Date{});
+}
+
+// The market rates come from one ECB publication: every line that cites an
+// ECB reference rate cites the same day, and its "Stand" is that day or, for
+// a rate of its own country combined with the ECB dollar rate, an earlier one.
+TEST(ShippedCurrencies, EcbRatesAreOfOneDay) {
+  const std::string file = SourceName(kWaehrungen);
+  std::optional<std::array<int, 3>> ecb_day;
+  int cited = 0;
+  for (const auto& u : ShippedUnits(kWaehrungen)) {
+    auto cites = DateAfter(u.source, "EZB-Referenzkurs ");
+    if (!cites) continue;
+    ++cited;
+    const std::string where = file + ":" + std::to_string(u.line) + ": " + Text(u.record.name);
+    if (!ecb_day) ecb_day = cites;
+    EXPECT_EQ(*cites, *ecb_day) << where << ": anderer EZB-Tag";
+    auto stand = DateAfter(Text(u.record.validity), "Stand ");
+    ASSERT_TRUE(stand) << where << ": kein Stand";
+    EXPECT_LE(*stand, *cites) << where << ": Stand nach dem EZB-Tag";
+  }
+  EXPECT_GE(cited, 30);
 }
 
 }  // namespace

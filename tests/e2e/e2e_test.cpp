@@ -3,88 +3,27 @@
 // of another line, hide that unit, quit with the menu; then the area file
 // and MSR.INI are checked. Every process the test starts is ended by it.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstring>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <thread>
 
 #include "catalogue.h"
-#include "childprocess.h"
 #include "conversion.h"
 #include "text.h"
 #include "unitlist.h"
-
-extern char** environ;
+#include "xsession.h"
 
 namespace mensurio {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
-using testing::Process;
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = ::popen(command.c_str(), "r")) {
-    char buf[512];
-    while (size_t n = std::fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-    ::pclose(p);
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-  return out;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-class SilentBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
-
-void Keys(const std::string& keys) {
-  Shell("xdotool key --delay 60 " + keys);
-  std::this_thread::sleep_for(300ms);
-}
-
-void Type(const std::string& text) {
-  Shell("xdotool type --delay 40 '" + text + "'");
-  std::this_thread::sleep_for(300ms);
-}
+using namespace e2e;
 
 TEST(EndToEnd, ConvertCopyHideAndQuit) {
-  if (Shell("for p in Xvfb xdotool xclip; do command -v $p; done | wc -l") != "3") FAIL() << "Xvfb, xdotool or xclip missing";
-  std::string display = ":" + std::to_string(70 + ::getpid() % 200);
-  Process xvfb({"Xvfb", display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-  ::setenv("DISPLAY", display.c_str(), 1);
-  bool up = false;
-  for (int i = 0; i < 50 && !up; ++i) {
-    std::this_thread::sleep_for(100ms);
-    up = Shell("xdotool getdisplaygeometry 2>/dev/null") != "";
-  }
-  ASSERT_TRUE(up) << "Xvfb did not start";
-
-  char pattern[] = "/tmp/mensurio-e2e-XXXXXX";
-  std::string dir = ::mkdtemp(pattern);
-  for (const auto& e : fs::directory_iterator(MENSURIO_BUILD_DATA))
-    if (e.is_regular_file() && e.path().filename().string()[0] != '.') fs::copy_file(e.path(), dir / e.path().filename());
-  ::setenv("MENSURIO_DIR", dir.c_str(), 1);
-  ::setenv("QT_QPA_PLATFORM", "xcb", 1);
+  if (!ToolsPresent()) FAIL() << "Xvfb, xdotool, xclip or xprop missing";
+  Xvfb xvfb;
+  ASSERT_TRUE(xvfb.Up()) << "Xvfb did not start";
+  std::string dir = DataDirectoryForTheProgram();
 
   // What the test expects: the unit below the statute mile and its result.
   ASSERT_EQ(::chdir(dir.c_str()), 0);
@@ -101,6 +40,9 @@ TEST(EndToEnd, ConvertCopyHideAndQuit) {
   Process program({MENSURIO_PROGRAM});
   std::string window = Shell("xdotool search --sync --onlyvisible --name '^Mensurio$' | head -1");
   ASSERT_FALSE(window.empty()) << "no window";
+  // The program icon, as window managers and task bars read it.
+  std::string icon = Shell("xprop -id " + window + " _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\\n' ' '");
+  EXPECT_NE(icon.find("Icon (48 x 48)"), std::string::npos) << "_NET_WM_ICON: " << icon;
   Shell("xdotool windowfocus --sync " + window);
   std::this_thread::sleep_for(500ms);
 

@@ -1,15 +1,18 @@
 #!/bin/sh
-# Installs the build into a temporary prefix, starts the installed program
-# from another directory with an empty home and checks that it filled the
-# per-user data directory and kept running until it was stopped.
+# Installs the build into a temporary prefix (stripped, as asked with
+# --strip), starts the installed program from another directory with an
+# empty home and checks that it filled the per-user data directory and kept
+# running until it was stopped.
 set -eu
 build=$1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-cmake --install "$build" --prefix "$tmp/prefix" >/dev/null
+cmake --install "$build" --prefix "$tmp/prefix" --strip >/dev/null
+file -b "$tmp/prefix/bin/mensurio" | grep -q ", stripped" || { echo "not stripped: $(file -b "$tmp/prefix/bin/mensurio")"; exit 1; }
 for f in bin/mensurio share/mensurio/LAENGE.DAT share/mensurio/MSR.INI share/mensurio/G_INFO.DAT \
          share/mensurio/MSR.HLP share/mensurio/README.TXT \
-         share/applications/mensurio.desktop share/icons/hicolor/48x48/apps/mensurio.png; do
+         share/applications/mensurio.desktop share/icons/hicolor/48x48/apps/mensurio.png \
+         share/man/man1/mensurio.1.gz share/doc/mensurio/copyright; do
   [ -f "$tmp/prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
 [ ! -e "$tmp/prefix/share/mensurio/.compiled" ] || { echo "build stamp installed"; exit 1; }

@@ -9,6 +9,8 @@
 #include <QRadioButton>
 
 #include "catalogue.h"
+#include "jump.h"
+#include "ownunit.h"
 #include "text.h"
 #include "tsuch_dialog.h"
 #include "uifixture.h"
@@ -134,6 +136,35 @@ TEST_F(Search, JumpToAHiddenUnitOfAHiddenCountryNeedsTwoYes) {
   EXPECT_EQ(window->area_index, kLaenge);
   EXPECT_EQ(window->Label_gewaehlte_einheit->text(), QString::fromUtf8("Elle (Preußen)"));
   EXPECT_EQ(window->StatusBar1->text(), QString::fromUtf8("Gewähltes Land:  Deutschland - Preußen"));
+}
+
+// A hit older than the file: an own unit inserted after the search moved
+// the hidden unit one record down. The jump writes nothing, says so, and
+// searches again; the new hit then jumps.
+TEST_F(Search, AStaleHitWritesNothingAndSearchesAgain) {
+  Find("elle (preu");
+  int row = static_cast<int>(Lines().indexOf(QString::fromUtf8("Elle (Preußen) - Deutschland - Preußen")));
+  ASSERT_GE(row, 0);
+  ASSERT_EQ(dlg->Hits()[static_cast<size_t>(row)].record_number, 0);
+  ASSERT_EQ(InsertOwnUnit(kLaenge, OwnUnitTexts{"Achtel", "", "", "", "1"}, boxes), OwnUnitResult::Inserted);
+  const std::string after_insert = ReadBytes("LAENGE.DAT");
+  dlg->ListBox1->setCurrentRow(row);
+  boxes.answers = {true};
+  dlg->HelpBtnClick();
+  EXPECT_EQ(boxes.Texts(),
+            (std::vector<std::string>{kJumpToHiddenUnitQuestion, FileChangedSinceSearchMessage("LAENGE.DAT")}));
+  EXPECT_EQ(boxes.shown.back().kind, BoxKind::Information);
+  EXPECT_EQ(ReadBytes("LAENGE.DAT"), after_insert);
+  EXPECT_EQ(window->area_index, kAnzahl);
+  EXPECT_NE(dlg->result(), QDialog::Accepted);
+  row = static_cast<int>(Lines().indexOf(QString::fromUtf8("Elle (Preußen) - Deutschland - Preußen")));
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(dlg->Hits()[static_cast<size_t>(row)].record_number, 1);  // searched again
+  dlg->ListBox1->setCurrentRow(row);
+  boxes.answers = {true};
+  dlg->HelpBtnClick();
+  EXPECT_EQ(ReadBytes("LAENGE.DAT")[kRecordSize], 1);
+  EXPECT_EQ(window->Label_gewaehlte_einheit->text(), QString::fromUtf8("Elle (Preußen)"));
 }
 
 TEST_F(Search, TheDialogRemembersItsSearch) {

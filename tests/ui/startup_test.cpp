@@ -129,3 +129,25 @@ TEST(ProgramStyle, LeavesTheOtherIconsToThePlatformStyle) {
 
 }  // namespace
 }  // namespace mensurio::testing
+
+namespace mensurio::testing {
+namespace {
+
+class LeftoversAtStart : public WindowTest {};
+
+// A write cut off by a crash leaves its temporary files; the next start
+// removes them (a link itself, not what it points to).
+TEST_F(LeftoversAtStart, TheTemporaryFilesAreRemoved) {
+  WriteSettingsFile(1);
+  WriteBytes("TEMP.DAT", std::string(kRecordSize * 3, 'x'));
+  WriteBytes("outside", "kept");
+  std::filesystem::create_symlink("outside", "MSR.INI.NEU");
+  Open();
+  ASSERT_TRUE(started);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("TEMP.DAT")));
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status("MSR.INI.NEU")));
+  EXPECT_EQ(ReadBytes("outside"), "kept");
+}
+
+}  // namespace
+}  // namespace mensurio::testing

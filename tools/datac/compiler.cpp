@@ -58,7 +58,7 @@ const char* MarkerOfRecord(int record_number) {
 std::vector<SourceUnit> CompileArea(const std::string& source, int area, const std::string& label) {
   std::vector<SourceUnit> units;
   try {
-    units = datasource::ParseSource(source);
+    units = datasource::ParseSource(source, KindOfArea(area) == AreaKind::WorldTime);
   } catch (const datasource::SourceError& e) {
     Fail(label, e.line, e.field, e.what());
   }
@@ -103,7 +103,8 @@ std::string Decompile(const std::string& bytes, int area) {
   bool temperature = KindOfArea(area) == AreaKind::Temperature;
   for (size_t i = 0; i < n; ++i) {
     const char* marker = temperature ? MarkerOfRecord(static_cast<int>(i)) : nullptr;
-    std::string line = datasource::FormatLine(records[i], marker ? marker : "");
+    std::string line =
+        datasource::FormatLine(records[i], marker ? marker : "", KindOfArea(area) == AreaKind::WorldTime);
     out << line << "\n";
   }
   return out.str();

@@ -8,6 +8,7 @@
 
 #include "catalogue.h"
 #include "text.h"
+#include "worldtime.h"
 
 namespace mensurio::datasource {
 namespace {
@@ -206,7 +207,27 @@ UnitRecord FromHex(const std::string& hex, int lineNo) {
   return r;
 }
 
-SourceUnit ParseLine(const std::string& line, int lineNo) {
+// The state of the data a world-time source names: the first "tzdata 2026f"
+// or "Stand 08.12.2026" of the source column; empty when it names none.
+std::string StandNamed(const std::string& source) {
+  for (const char* word : {"tzdata ", "Stand "}) {
+    size_t at = source.find(word);
+    if (at == std::string::npos) continue;
+    size_t start = at + std::string(word).size();
+    size_t end = source.find_first_of(" /;,", start);
+    return source.substr(at, end == std::string::npos ? std::string::npos : end - at);
+  }
+  return "";
+}
+
+void StoreZone(UnitRecord& r, const SourceUnit& u, int lineNo) {
+  if (!u.check.empty() && !IsSafeZoneName(u.check))
+    throw SourceError(lineNo, "check", "kein Name einer Zeitzone: \"" + u.check + "\"");
+  StoreText(r.spare_text_1, u.check, lineNo, "check", true);
+  StoreText(r.spare_text_2, StandNamed(u.source), lineNo, "source", true);
+}
+
+SourceUnit ParseLine(const std::string& line, int lineNo, bool world_time) {
   std::vector<std::string> f = SplitFields(line, lineNo);
   if (f.size() < kMinFields || f.size() > kMinFields + 1)
     throw SourceError(lineNo, f.size() < kMinFields ? kFieldNames[f.size()] : "raw",
@@ -242,6 +263,7 @@ SourceUnit ParseLine(const std::string& line, int lineNo) {
   StoreText(r.validity, f[6], lineNo, "validity", true);
   StoreText(r.field_of_use, f[7], lineNo, "field_of_use", true);
   StoreText(r.approx_value, f[8], lineNo, "approx_value", true);
+  if (world_time) StoreZone(r, u, lineNo);
   return u;
 }
 
@@ -252,7 +274,7 @@ std::optional<long double> EvaluateFactor(const std::string& text) {
   return Expression(text).Evaluate();
 }
 
-std::vector<SourceUnit> ParseSource(const std::string& text) {
+std::vector<SourceUnit> ParseSource(const std::string& text, bool world_time) {
   std::vector<SourceUnit> units;
   int lineNo = 0;
   size_t pos = 0;
@@ -264,7 +286,7 @@ std::vector<SourceUnit> ParseSource(const std::string& text) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') continue;
-    units.push_back(ParseLine(line, lineNo));
+    units.push_back(ParseLine(line, lineNo, world_time));
   }
   return units;
 }
@@ -284,15 +306,17 @@ std::string FactorText(const UnitRecord& record) {
   return buf;
 }
 
-std::string FormatLine(const UnitRecord& r, const std::string& check) {
+std::string FormatLine(const UnitRecord& r, const std::string& check, bool world_time) {
+  std::string zone = world_time ? Cp1252ToUtf8(ZoneNameOf(r)) : check;
+  std::string stand = world_time ? Quote(Cp1252ToUtf8(ZoneStandOf(r))) : "";
   std::string line = std::to_string(r.visible) + " | " + std::to_string(r.origin) + " | " +
                      FieldSource(r.symbol) + " | " + Quote(Cp1252ToUtf8(FieldText(r.name))) + " | " +
                      FactorText(r) + " | " + FieldSource(r.other_name) + " | " +
                      FieldSource(r.validity) + " | " + FieldSource(r.field_of_use) + " | " +
-                     FieldSource(r.approx_value) + " | " + check + " | ";
+                     FieldSource(r.approx_value) + " | " + Quote(zone) + " | " + stand;
   // Records the fields cannot express exactly carry their bytes.
   try {
-    std::vector<SourceUnit> back = ParseSource(line);
+    std::vector<SourceUnit> back = ParseSource(line, world_time);
     if (back.size() == 1 && std::memcmp(&back[0].record, &r, sizeof r) == 0) return line;
   } catch (const SourceError&) {
   }

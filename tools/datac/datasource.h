@@ -10,7 +10,10 @@
 // number or an arithmetic expression (+ - * / ^ and parentheses). `check` is
 // what the data tests compare the factor with (a GNU units expression with an
 // optional "~tolerance", a time-zone name for world time, the scale for
-// temperatures); `source` says where the value comes from. Neither is stored.
+// temperatures); `source` says where the value comes from. Neither is stored,
+// except in world time, where the program reads both: the zone name goes
+// into spare_text_1 and the "tzdata 2026f" (or "Stand TT.MM.JJJJ") that
+// `source` names first into spare_text_2, the state of the place's data.
 // `raw=` holds all 258 bytes of a record that the fields cannot express
 // (written by the decompiler only) and then wins over the fields.
 #pragma once
@@ -39,10 +42,11 @@ struct SourceUnit {
 };
 
 // Parses a whole source text; throws SourceError at the first fault.
-std::vector<SourceUnit> ParseSource(const std::string& text);
+std::vector<SourceUnit> ParseSource(const std::string& text, bool world_time = false);
 
-// One source line for a record (the decompiler's output), with a check text.
-std::string FormatLine(const UnitRecord& record, const std::string& check = "");
+// One source line for a record (the decompiler's output), with a check text;
+// in world time the check and source columns come from the record.
+std::string FormatLine(const UnitRecord& record, const std::string& check = "", bool world_time = false);
 
 // Evaluates a factor expression; nullopt when it is not one.
 std::optional<long double> EvaluateFactor(const std::string& text);

@@ -32,6 +32,11 @@ void FinishFactorChange(QDialog& dialog, TMyWindow& main, FactorChangeResult res
       break;
     case FactorChangeResult::Failed:
       break;
+    case FactorChangeResult::FileChanged:
+      main.factor_changed = false;
+      dialog.reject();
+      main.ComboBox1Change();  // the list no longer matches the file
+      break;
     case FactorChangeResult::Changed:
       main.factor_changed = true;
       dialog.accept();

@@ -83,10 +83,15 @@ void TDlg_Einheit_einblenden::FocusFirstLine() {
 }
 
 void TDlg_Einheit_einblenden::BitBtn1Click() {
-  std::vector<int32_t> marked;
+  std::vector<TDatenobject> marked;
   for (int i = 0; i < ListBox1->count(); ++i)
-    if (ListBox1->item(i)->isSelected()) marked.push_back(lines_[static_cast<size_t>(i)].record_number);
-  if (!marked.empty()) ReshowUnits(main_.area_index, marked, main_.platform().boxes);
+    if (ListBox1->item(i)->isSelected()) marked.push_back(lines_[static_cast<size_t>(i)]);
+  if (!marked.empty() &&
+      ReshowUnits(main_.area_index, marked, main_.platform().boxes) == InPlaceResult::FileChanged) {
+    FormHide();  // the lines are out of date: list the file anew
+    FormActivate();
+    return;
+  }
   for (int i = ListBox1->count() - 1; i >= 0; --i) {
     if (!ListBox1->item(i)->isSelected()) continue;
     delete ListBox1->takeItem(i);
@@ -97,9 +102,7 @@ void TDlg_Einheit_einblenden::BitBtn1Click() {
 
 void TDlg_Einheit_einblenden::BitBtn2Click() {
   main_.results_valid = false;
-  std::vector<int32_t> all;
-  for (const TDatenobject& line : lines_) all.push_back(line.record_number);
-  ReshowUnits(main_.area_index, all, main_.platform().boxes);
+  ReshowUnits(main_.area_index, lines_, main_.platform().boxes);
   ReloadMainList();
 }
 

@@ -79,7 +79,11 @@ void TSuch_Dialog::HelpBtnClick() {
   if (row < 0 || row >= static_cast<int>(hits_.size())) return;
   const TSuchobjekt hit = hits_[static_cast<size_t>(row)];
   try {
-    if (!ConfirmJump(hit, main_.origin_visible, main_.platform().boxes)) return;
+    switch (ConfirmJump(hit, main_.origin_visible, main_.platform().boxes)) {
+      case JumpAnswer::Go: break;
+      case JumpAnswer::Stay: return;
+      case JumpAnswer::FileChanged: return OKBtnClick();  // the hits are out of date
+    }
   } catch (const IoError& e) {
     main_.platform().boxes.ReportError(IoErrorReport(e.code()));
     return;

@@ -34,6 +34,8 @@
 #include "images.h"
 #include "lightlook.h"
 #include "qttext.h"
+#include "rateimportcommand.h"
+#include "ratestand.h"
 #include "startup.h"
 #include "text.h"
 #include "uifonts.h"
@@ -202,6 +204,8 @@ void TMyWindow::BuildMenu() {
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   QMenu* datei = bar->addMenu("&Datei");
+  AddRateImportItem(*this, datei);
+  datei->addSeparator();
   Beenden1 = add(datei, "Beenden1", "&Beenden");
   QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
   Wertkopieren1 = add(bearbeiten, "Wertkopieren1", "&Kopieren Rechenergebnis", QKeySequence("Ctrl+C"));
@@ -285,6 +289,7 @@ bool TMyWindow::FormCreate() {
     platform_.boxes.Show(BoxKind::Error, MissingFileMessage(*missing));
     return false;
   }
+  RemoveLeftoverTempFiles();
   results_valid = false;
   Settings s = ReadSettings(platform_.boxes);
   area_index = s.area_index;
@@ -351,6 +356,7 @@ void TMyWindow::FillUnitList() {
     if (!units.empty()) ListBoxEinheit->setCurrentRow(row >= 0 && row < static_cast<int>(units.size()) ? row : 0);
   }
   ListBoxEinheit->viewport()->update();
+  ShowRateStand(*this);
   if (units.empty()) platform_.boxes.Show(BoxKind::Information, kEmptyListMessage);
 }
 
@@ -541,13 +547,15 @@ void TMyWindow::Einheitausblenden1Click() {
   results_valid = false;
   if (units.empty()) return;
   int index = SelectedIndex();
-  size_t next = 0;
+  std::optional<size_t> hidden;
   try {
-    next = HideUnit(area_index, units, static_cast<size_t>(index));
+    hidden = HideUnit(area_index, units, static_cast<size_t>(index), platform_.boxes);
   } catch (const IoError& e) {
     platform_.boxes.ReportError(IoErrorReport(e.code()));
     return;
   }
+  if (!hidden) return ComboBox1Change();  // the file has changed: read it again
+  size_t next = *hidden;
   {
     QSignalBlocker block(ListBoxEinheit);
     ListBoxEinheit->RemoveRow(index);

@@ -7,24 +7,14 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
-#include "childprocess.h"
+#include "xsession.h"
 
-namespace mensurio::testing {
+namespace mensurio::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace std::chrono_literals;
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 // Waits until the log holds the text.
 bool LogSays(const fs::path& log, const std::string& text, std::chrono::milliseconds limit = 20s) {
@@ -35,7 +25,7 @@ bool LogSays(const fs::path& log, const std::string& text, std::chrono::millisec
   return false;
 }
 
-class SingleInstanceTest : public ::testing::Test {
+class SingleInstance : public ::testing::Test {
  protected:
   void SetUp() override {
     char pattern[] = "/tmp/mensurio-instance-XXXXXX";
@@ -60,7 +50,7 @@ class SingleInstanceTest : public ::testing::Test {
   std::vector<std::unique_ptr<Process>> processes_;
 };
 
-TEST_F(SingleInstanceTest, OneDirectoryOneProgram) {
+TEST_F(SingleInstance, OneDirectoryOneProgram) {
   struct Case {
     const char* name;
     const char* second_dir;  // relative to the test's root; the first runs on "a"
@@ -101,4 +91,4 @@ TEST_F(SingleInstanceTest, OneDirectoryOneProgram) {
 }
 
 }  // namespace
-}  // namespace mensurio::testing
+}  // namespace mensurio::e2e

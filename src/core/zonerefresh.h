@@ -1,0 +1,41 @@
+// Setting the world-time places from the system's time-zone database: the
+// standard offset and the summer-time text of the current year.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "civildate.h"
+#include "messages.h"
+#include "tzif.h"
+#include "unitrecord.h"
+
+namespace mensurio {
+
+struct ZoneRefresh {
+  bool failed = false;               // the file could not be read or rewritten (message shown)
+  std::vector<std::string> changes;  // one line a changed place, UTF-8; empty: nothing written
+  std::vector<std::string> unknown;  // places whose zone the database lacks, "Ort (Zone)"
+};
+
+// The place as the database has it in `year`: factor := the standard offset
+// (minutes ÷ 60), validity := a new summer-time text unless the stored one
+// names the right months (blanks without summer time), spare_text_2 :=
+// `stand`. `change` gets the line for the information box ("Vancouver:
+// -8:00 → -7:00, keine Sommerzeit mehr"), empty when factor and validity
+// already agree.
+UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int year, const std::string& stand,
+                          std::string& change);
+
+// Every place of the world-time file `file` with a zone that `zones` knows,
+// in one rewrite of the file; nothing is written when no factor and no
+// summer-time text differ. `stand` is what the places record as the state
+// of their data ("tzdata 2025b").
+ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year, const std::string& stand,
+                             MessageBoxes& boxes);
+
+// What the places record as the state of the data of the database in
+// `dir`: "tzdata " and its version, or without one "Stand " and the date.
+std::string ZoneStand(const std::string& dir, const CivilDate& today);
+
+}  // namespace mensurio

@@ -1,0 +1,82 @@
+#include "rateimportcommand.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+
+#include <optional>
+#include <string>
+
+#include "rateimport.h"
+#include "ratestand.h"
+#include "tmywindow.h"
+#include "zipentry.h"
+
+namespace mensurio::ui {
+namespace {
+
+// Far more than the bank's longest file (the whole history as XML).
+constexpr qint64 kLargestRateFile = 256 * 1024 * 1024;
+
+std::string DamagedZipMessage(const std::string& name) {
+  return "Die Zip-Datei " + name + " ist beschädigt oder enthält keine lesbare Kursdatei!";
+}
+
+// The file's bytes, unpacked when it is a zip archive; nullopt after the
+// message has been shown.
+std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes) {
+  QFile file(path);
+  if (file.size() > kLargestRateFile) {
+    boxes.Show(BoxKind::Error, kNotARateFileMessage);
+    return std::nullopt;
+  }
+  QByteArray bytes;
+  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    boxes.Show(BoxKind::Error, CannotReadRateFileMessage(QFileInfo(path).fileName().toStdString()));
+    return std::nullopt;
+  }
+  std::string content = bytes.toStdString();
+  if (!IsZipArchive(content)) return content;
+  std::optional<std::string> unpacked = FirstFileOfZip(content, kLargestRateFile);
+  if (!unpacked) boxes.Show(BoxKind::Error, DamagedZipMessage(QFileInfo(path).fileName().toStdString()));
+  return unpacked;
+}
+
+// The list of the currency area anew from its file; the record numbers stay
+// (the import neither adds nor drops records), so the selected unit is found
+// again by its number.
+void ReloadKeepingSelection(TMyWindow& w) {
+  int index = w.SelectedIndex();
+  int32_t record = index < 0 ? -1 : w.units[static_cast<size_t>(index)].record_number;
+  w.results_valid = false;
+  w.ClearSourceUnit();
+  w.LoadUnits();
+  w.FillUnitList();
+  for (size_t row = 0; row < w.units.size(); ++row)
+    if (w.units[row].record_number == record) w.SelectRow(static_cast<int>(row));
+  w.ShowSelectedUnit();
+}
+
+}  // namespace
+
+QAction* AddRateImportItem(TMyWindow& window, QMenu* menu) {
+  QAction* item = menu->addAction("&Wechselkurse importieren...");
+  item->setObjectName("Wechselkurseimportieren1");
+  QObject::connect(item, &QAction::triggered, &window, [&window] { ImportRatesCommand(window); });
+  return item;
+}
+
+void ImportRatesCommand(TMyWindow& window) {
+  QString path = window.platform().choose_rate_file(&window);
+  if (path.isEmpty()) return;
+  MessageBoxes& boxes = window.platform().boxes;
+  std::optional<std::string> content = ReadContent(path, boxes);
+  if (!content) return;
+  std::optional<std::string> summary = ImportRates(*content, Today(), boxes);
+  if (!summary) return;
+  if (KindOfArea(window.area_index) == AreaKind::Currency) ReloadKeepingSelection(window);
+  boxes.Show(BoxKind::Information, *summary);
+}
+
+}  // namespace mensurio::ui
