@@ -74,9 +74,14 @@ QString AccessibleRowText(const UnitRowContent& content) {
 }
 
 QVariant UnitRows::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rows_ || !content_) return {};
-  if (role == Qt::DisplayRole) return content_(index.row()).name;
-  if (role == Qt::AccessibleTextRole) return AccessibleRowText(content_(index.row()));
+  if (!index.isValid() || index.row() >= rows_) return {};
+  if (role == Qt::DisplayRole && content_) return content_(index.row()).name;
+  if (role == Qt::AccessibleTextRole && content_) return AccessibleRowText(content_(index.row()));
+  // The details of the tooltip are the row's description for screen readers.
+  if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && tooltip_) {
+    QString tip = tooltip_(index.row());
+    if (!tip.isEmpty()) return tip;
+  }
   return {};
 }
 
@@ -110,6 +115,8 @@ void UnitListBox::SetContentSource(ContentSource source) {
   rows_.content_ = [this](int row) { return Content(row); };
 }
 
+void UnitListBox::SetToolTipSource(std::function<QString(int row)> source) { rows_.tooltip_ = std::move(source); }
+
 void UnitListBox::SetRowCount(int rows) { rows_.Reset(rows); }
 
 void UnitListBox::RemoveRow(int row) { rows_.Remove(row); }
@@ -121,6 +128,12 @@ void UnitListBox::SetTopIndex(int row) { verticalScrollBar()->setValue(row); }
 void UnitListBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     emit EnterPressed();
+    return;
+  }
+  // Copying is the menu's "Kopieren Rechenergebnis"; while it is disabled the
+  // list copies nothing (its own copy would take the unit's name).
+  if (event->matches(QKeySequence::Copy)) {
+    event->accept();
     return;
   }
   QListView::keyPressEvent(event);

@@ -39,7 +39,8 @@ class UnitRows : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
   int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
-  // The name (typing in the list finds rows by it) and the accessible text.
+  // The name (typing in the list finds rows by it), the tooltip, and for
+  // screen readers the accessible text and the tooltip as plain text.
   QVariant data(const QModelIndex& index, int role) const override;
   void Reset(int rows);
   void Remove(int row);
@@ -48,6 +49,7 @@ class UnitRows : public QAbstractListModel {
   friend class UnitListBox;
   int rows_ = 0;
   std::function<UnitRowContent(int row)> content_;
+  std::function<QString(int row)> tooltip_;
 };
 
 // The owner-drawn list box ListBoxEinheit: fixed rows of 16 pixels, drawn by
@@ -59,6 +61,8 @@ class UnitListBox : public QListView {
   using ContentSource = std::function<UnitRowContent(int row)>;
   explicit UnitListBox(QWidget* parent = nullptr);
   void SetContentSource(ContentSource source);
+  // The tooltip of a row (rich text; empty for none), asked when it is shown.
+  void SetToolTipSource(std::function<QString(int row)> source);
   UnitRowContent Content(int row) const { return source_ ? source_(row) : UnitRowContent{}; }
 
   // As many rows as the window has units now; no row is current after it.
