@@ -9,11 +9,11 @@ namespace {
 constexpr int kFlagGap = 5;
 constexpr int kEqualsGap = 3;
 
+}  // namespace
+
 void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap) {
   neighbour->move(left->x() + left->width() + gap, neighbour->y());
 }
-
-}  // namespace
 
 void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag) {
   line.equals->setText("=");
