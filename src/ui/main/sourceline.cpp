@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTextDocument>
 
 namespace mensurio::ui {
 namespace {
@@ -26,7 +27,7 @@ void ShowSourceLine(const SourceLine& line, const QString& value, const QString&
   if (metrics.horizontalAdvance(full) > room)
     shown = value + "  " + metrics.elidedText(name, Qt::ElideRight, room - metrics.horizontalAdvance(value + "  "));
   line.text->setText(shown);
-  line.text->setToolTip(shown == full ? QString() : full);
+  line.text->setToolTip(shown == full ? QString() : Qt::convertFromPlainText(full, Qt::WhiteSpacePre));
   line.text->adjustSize();
   PlaceRightOf(line.flag, line.text, kFlagGap);
   line.flag->setPixmap(flag);
