@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 
 #include "allwindows.h"
@@ -64,6 +65,23 @@ TEST_F(Accessibility, RowsSayResultNameAndOrigin) {
   }
   w.Fliekommaanzeige1Click();
   EXPECT_TRUE(RowName(w, 1).startsWith(ui::FromCp1252(w.units[1].float_text).trimmed() + ", Meter"));
+}
+
+// The details the row's tooltip shows describe the row, as plain text.
+TEST_F(Accessibility, RowsAreDescribedByTheirDetails) {
+  WriteSettingsFile(kLaenge);
+  auto& w = Open();
+  ASSERT_TRUE(started);
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.ListBoxEinheit);
+  int described = 0;
+  for (int row = 0; row < w.ListBoxEinheit->count(); ++row) {
+    QString tip = w.ListBoxEinheit->model()->index(row, 0).data(Qt::ToolTipRole).toString();
+    QString description = list->tableInterface()->cellAt(row, 0)->text(QAccessible::Description);
+    EXPECT_EQ(description, QTextDocumentFragment::fromHtml(tip).toPlainText()) << row;
+    EXPECT_FALSE(description.contains('<')) << row;
+    described += !description.isEmpty();
+  }
+  EXPECT_GT(described, 0);
 }
 
 TEST_F(Accessibility, ControlsOfTheMainWindowAreNamed) {

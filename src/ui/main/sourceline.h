@@ -8,6 +8,9 @@
 
 #include "flagimage.h"
 
+class QLabel;
+class QWidget;
+
 namespace mensurio::ui {
 
 struct SourceLine {
@@ -15,6 +18,9 @@ struct SourceLine {
   FlagImage* flag;  // Flagge1
   QLabel* equals;   // Label2
 };
+
+// Places `neighbour` `gap` pixels right of the right edge of `left`.
+void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap);
 
 // `origin`: the source unit's origin code, whose flag is shown.
 void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, int origin);

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
 #include <cmath>
 
 namespace mensurio::ui {
@@ -77,10 +78,13 @@ QVariant UnitRows::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
   if (role == Qt::DisplayRole && content_) return content_(index.row()).name;
   if (role == Qt::AccessibleTextRole && content_) return AccessibleRowText(content_(index.row()));
-  // The details of the tooltip are the row's description for screen readers.
   if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && tooltip_) {
     QString tip = tooltip_(index.row());
-    if (!tip.isEmpty()) return tip;
+    if (tip.isEmpty()) return {};
+    // The details of the tooltip, without its markup, describe the row to
+    // a screen reader.
+    if (role == Qt::AccessibleDescriptionRole) return QTextDocumentFragment::fromHtml(tip).toPlainText();
+    return tip;
   }
   return {};
 }
