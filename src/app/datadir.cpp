@@ -37,24 +37,31 @@ std::string PristineDataDirectory(const std::string& program_dir) {
   return "";
 }
 
-bool FillFrom(const std::string& from, const std::string& to) {
+FillResult FillFrom(const std::string& from, const std::string& to) {
   std::error_code ec;
   fs::create_directories(to, ec);
-  if (ec) return false;
+  if (ec) return FillResult::NotCreated;
   for (const auto& entry : fs::directory_iterator(from, ec)) {
     if (!entry.is_regular_file() || entry.path().filename().string().front() == '.') continue;
     fs::copy_file(entry.path(), fs::path(to) / entry.path().filename(), fs::copy_options::skip_existing, ec);
-    if (ec) return false;
+    if (ec) return FillResult::NotCopied;
   }
-  return !ec;
+  return ec ? FillResult::NotCopied : FillResult::Filled;
 }
 
 std::string EnterDataDirectory(const std::string& program_dir) {
   std::string dir = DataDirectory();
   if (IsMissingOrEmpty(dir)) {
     std::string pristine = PristineDataDirectory(program_dir);
-    if (pristine.empty() || !FillFrom(pristine, dir))
-      return "Das Datenverzeichnis " + dir + " konnte nicht angelegt werden.";
+    if (pristine.empty())
+      return "Die mitgelieferten Dateien des Mensurio wurden nicht gefunden. Das Datenverzeichnis " + dir +
+             " kann nicht gefüllt werden.";
+    switch (FillFrom(pristine, dir)) {
+      case FillResult::Filled: break;
+      case FillResult::NotCreated: return "Das Datenverzeichnis " + dir + " konnte nicht angelegt werden.";
+      case FillResult::NotCopied:
+        return "Die Dateien des Mensurio konnten nicht in das Datenverzeichnis " + dir + " kopiert werden.";
+    }
   }
   std::error_code ec;
   fs::current_path(dir, ec);

@@ -20,7 +20,9 @@ std::string PristineDataDirectory(const std::string& program_dir);
 // shipped data. Returns an error text (German) or "".
 std::string EnterDataDirectory(const std::string& program_dir);
 
-// Copies every regular file of `from` into the new directory `to`.
-bool FillFrom(const std::string& from, const std::string& to);
+enum class FillResult { Filled, NotCreated, NotCopied };
+
+// Creates `to` and copies every regular file of `from` into it.
+FillResult FillFrom(const std::string& from, const std::string& to);
 
 }  // namespace mensurio

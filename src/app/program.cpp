@@ -1,7 +1,6 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include "afterfirstpaint.h"
 #include "clipboard.h"
@@ -9,6 +8,7 @@
 #include "helpviewer.h"
 #include "images.h"
 #include "programstyle.h"
+#include "qtgerman.h"
 #include "qtmessageboxes.h"
 #include "tmywindow.h"
 #include "uifonts.h"
@@ -17,20 +17,22 @@ namespace mensurio {
 
 int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report) {
   QApplication app(argc, argv);
+  // No display name: the platform would add it to every window title
+  // ("Einheiten suchen — Mensurio"), and the captions stand as they are.
   QApplication::setApplicationName("Mensurio");
-  QApplication::setApplicationDisplayName("Mensurio");
+  ui::InstallQtGerman(app);
   QApplication::setWindowIcon(ui::ProgramIcon());  // every window's, for the window manager (_NET_WM_ICON)
   ui::InstallFonts();
   QApplication::setStyle(new ui::ProgramStyle);
 
+  ui::QtMessageBoxes boxes;
   std::string error = EnterDataDirectory(QCoreApplication::applicationDirPath().toStdString());
   if (!error.empty()) {
-    QMessageBox::critical(nullptr, "Fehler", QString::fromStdString(error));
+    boxes.Show(BoxKind::Error, error);
     return 1;
   }
 
   ui::LoadOriginImages();  // an ORIGINS.PNG of the data directory replaces the built-in strip
-  ui::QtMessageBoxes boxes;
   ui::QtClipboard clipboard;
   ui::QtHelpViewer help;
   ui::TMyWindow window(ui::Platform{boxes, clipboard, help});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -117,6 +118,29 @@ TEST_F(DataDirTest, BuildTreeDataIsFound) {
 
 TEST_F(DataDirTest, MissingPristineDataIsAnError) {
   EXPECT_NE(EnterDataDirectory(dir.path() + "/nowhere"), "");
+}
+
+// Each failure says what failed: the directory not created, the files not
+// copied, the shipped files not found.
+TEST_F(DataDirTest, AFailedFillSaysWhatFailed) {
+  WriteBytes(dir.path() + "/plain", "");
+  // A directory whose files' paths are too long for the system: the
+  // directory itself can be made, the copies cannot.
+  std::string deep = dir.path();
+  while (deep.size() < 4090) deep += "/" + std::string(std::min<size_t>(200, 4090 - deep.size()), 'd');
+  struct Case { std::string data_dir; std::string program_dir; std::string message; };
+  const Case cases[] = {
+      {dir.path() + "/plain/sub", "/prefix/bin",
+       "Das Datenverzeichnis " + dir.path() + "/plain/sub konnte nicht angelegt werden."},
+      {deep, "/prefix/bin", "Die Dateien des Mensurio konnten nicht in das Datenverzeichnis " + deep + " kopiert werden."},
+      {dir.path() + "/new", "/nowhere",
+       "Die mitgelieferten Dateien des Mensurio wurden nicht gefunden. Das Datenverzeichnis " + dir.path() +
+           "/new kann nicht gefüllt werden."},
+  };
+  for (const Case& c : cases) {
+    ::setenv("MENSURIO_DIR", c.data_dir.c_str(), 1);
+    EXPECT_EQ(EnterDataDirectory(dir.path() + c.program_dir), c.message);
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,18 +19,18 @@ class ScriptedBoxes : public MessageBoxes {
     std::string text;
   };
 
-  void Show(BoxKind kind, const std::string& text) override { shown.push_back({kind, "", text}); }
+  void Show(BoxKind kind, const std::string& text) override { Add({kind, "", text}); }
   bool AskYesNo(const std::string& text) override {
-    shown.push_back({BoxKind::Confirmation, "", text});
+    Add({BoxKind::Confirmation, "", text});
     if (answers.empty()) return false;
     bool a = answers.front();
     answers.pop_front();
     return a;
   }
   void ShowPlain(const std::string& caption, const std::string& text) override {
-    shown.push_back({BoxKind::Information, caption, text});
+    Add({BoxKind::Information, caption, text});
   }
-  void ReportError(const std::string& text) override { shown.push_back({BoxKind::Error, "Mensurio", text}); }
+  void ReportError(const std::string& text) override { Add({BoxKind::Error, "Mensurio", text}); }
 
   std::vector<std::string> Texts() const {
     std::vector<std::string> t;
@@ -39,6 +40,13 @@ class ScriptedBoxes : public MessageBoxes {
 
   std::vector<Box> shown;
   std::deque<bool> answers;  // true = Yes
+  std::function<void(const Box&)> on_show;  // looks at the screen while a box is up
+
+ private:
+  void Add(const Box& box) {
+    shown.push_back(box);
+    if (on_show) on_show(box);
+  }
 };
 
 }  // namespace mensurio::testing

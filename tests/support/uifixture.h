@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <ostream>
 
 #include "clipboard.h"
 #include "helpviewer.h"
@@ -14,6 +16,9 @@
 #include "scriptedboxes.h"
 #include "tempdir.h"
 #include "tmywindow.h"
+
+// Failures name the text, not its bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace mensurio::testing {
 
@@ -61,6 +66,18 @@ class WindowTest : public ::testing::Test {
       window->show();
     }
     return *window;
+  }
+
+  // Runs the next dialogs as the window would, with `act` as the user.
+  template <class Dialog>
+  void When(std::function<void(Dialog&)> act) {
+    window->platform().show_modal = [act](QDialog& d) {
+      d.show();
+      QApplication::processEvents();
+      act(dynamic_cast<Dialog&>(d));
+      if (d.isVisible()) d.reject();
+      return d.result();
+    };
   }
 
   TempWorkDir dir;

@@ -55,17 +55,6 @@ class Maintenance : public WindowTest {
     WriteSettingsFile(area);
     return Open();
   }
-  // Runs the dialog as the window would, with `act` as the user.
-  template <class Dialog>
-  void When(std::function<void(Dialog&)> act) {
-    window->platform().show_modal = [act](QDialog& d) {
-      d.show();
-      QApplication::processEvents();
-      act(dynamic_cast<Dialog&>(d));
-      if (d.isVisible()) d.reject();
-      return d.result();
-    };
-  }
 };
 
 TEST_F(Maintenance, HideSelectsTheLineAboveAndWritesTheVisibleByte) {

@@ -106,6 +106,7 @@ TEST_F(RateImport, CancelledUnreadableOrRefusedFilesChangeNothing) {
       {"fehlt.csv", {"Die Datei fehlt.csv konnte nicht gelesen werden!"}},
       {"MSR.INI", {kNotARateFileMessage}},
       {".", {"Die Datei . konnte nicht gelesen werden!"}},
+      {"/dev/zero", {"Die Datei zero konnte nicht gelesen werden!"}},
   };
   for (const Case& c : cases) {
     auto& w = OpenArea(kWaehrungen, c.chosen);

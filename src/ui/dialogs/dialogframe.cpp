@@ -31,7 +31,9 @@ QPushButton* MakePushButton(QWidget* parent, const char* name, const QString& ca
   auto* b = new QPushButton(caption, parent);
   b->setObjectName(name);
   b->setGeometry(geometry);
-  b->setAutoDefault(false);
+  // Enter presses the button that has the focus; the dialog's default
+  // button answers it only while no other button has the focus.
+  b->setAutoDefault(true);
   return b;
 }
 
@@ -117,9 +119,13 @@ void MaintenanceDialog::showEvent(QShowEvent* event) {
   FirstEdit()->setFocus();
 }
 
-void MaintenanceDialog::CancelBtnClick() {
+void MaintenanceDialog::CancelBtnClick() { reject(); }
+
+void MaintenanceDialog::reject() {
+  // Esc and the close box cancel as "Abbrechen" does: the calling command
+  // must not take an earlier OK for this one.
   main_.*result_flag_ = false;
-  reject();
+  OkCancelDialog::reject();
 }
 
 void MaintenanceDialog::Succeed() {

@@ -49,8 +49,9 @@ namespace mensurio::ui {
 class TMyWindow;
 
 // An own-unit or factor dialog: it works on the main window, fills itself
-// when shown with the focus in its first edit, and Cancel clears the main
-// window's result flag (`unit_inserted` or `factor_changed`).
+// when shown with the focus in its first edit, and Cancel (the button, Esc or
+// the close box) clears the main window's result flag (`unit_inserted` or
+// `factor_changed`).
 class MaintenanceDialog : public OkCancelDialog {
   Q_OBJECT
  public:
@@ -60,6 +61,7 @@ class MaintenanceDialog : public OkCancelDialog {
  public slots:
   virtual void FormShow() = 0;
   void CancelBtnClick() override;
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -13,16 +13,11 @@ TAusgabetextobject& SelectedEntry(TMyWindow& main) {
   return main.units.at(static_cast<size_t>(main.SelectedIndex()));
 }
 
-void SetLabelText(QLabel* label, const QString& text) {
-  label->setText(text);
-  label->adjustSize();
-}
-
 void ShowUnitCaptions(TMyWindow& main, const TAusgabetextobject& entry, QLabel* area, QLabel* country,
                       QLabel* name) {
-  SetLabelText(area, QString::fromUtf8(AreaCatalogue(main.area_index).name));
-  SetLabelText(country, QString::fromUtf8(OriginName(entry.origin())));
-  SetLabelText(name, FromCp1252(entry.name()));
+  area->setText(QString::fromUtf8(AreaCatalogue(main.area_index).name));
+  country->setText(QString::fromUtf8(OriginName(entry.origin())));
+  name->setText(FromCp1252(entry.name()));
 }
 
 void FinishFactorChange(QDialog& dialog, TMyWindow& main, FactorChangeResult result, QLineEdit* factor_edit) {

@@ -17,8 +17,6 @@ class TMyWindow;
 // empty list).
 TAusgabetextobject& SelectedEntry(TMyWindow& main);
 
-void SetLabelText(QLabel* label, const QString& text);
-
 // "Gebiet:", "Land:" and the unit's name.
 void ShowUnitCaptions(TMyWindow& main, const TAusgabetextobject& entry, QLabel* area, QLabel* country,
                       QLabel* name);

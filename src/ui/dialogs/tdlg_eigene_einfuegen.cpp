@@ -35,7 +35,6 @@ void TDlg_eigene_einfuegen::FormShow() {
   Edit3->setMaxLength(33);
   Edit4->setMaxLength(27);
   Label6->setText(QString::fromUtf8(AreaCatalogue(main_.area_index).base_unit));
-  Label6->adjustSize();
 }
 
 void TDlg_eigene_einfuegen::OKBtnClick() {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 
 #include "qttext.h"
 #include "tmywindow.h"
@@ -25,6 +26,7 @@ TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& main)
   BitBtn1 = MakePushButton(this, "BitBtn1", "Markierte Einheit einblenden", {16, 216, 285, 25});
   BitBtn2 = MakePushButton(this, "BitBtn2", "Alle Einheiten einblenden", {16, 252, 180, 25});
   OKBtn = MakePushButton(this, "OKBtn", "Beenden", {206, 252, 95, 25});
+  OKBtn->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &TDlg_Einheit_einblenden::BitBtn1Click);
   connect(BitBtn2, &QPushButton::clicked, this, [this] {
     BitBtn2Click();
@@ -36,11 +38,22 @@ TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(TMyWindow& main)
   });
 }
 
+void TDlg_Einheit_einblenden::reject() {
+  // Esc and the close box leave as "Beenden" does, so that units re-shown
+  // one by one reach the main list.
+  OKBtnClick();
+  accept();
+}
+
 void TDlg_Einheit_einblenden::showEvent(QShowEvent* event) {
   FormShow();
   DialogFrame::showEvent(event);
   OKBtn->setFocus();
-  FormActivate();
+  // The list is built once the dialog is on the screen, so that a message
+  // about the data file stands over the dialog.
+  QTimer::singleShot(0, this, [this] {
+    if (isVisible()) FormActivate();
+  });
 }
 
 void TDlg_Einheit_einblenden::hideEvent(QHideEvent* event) {
@@ -50,10 +63,8 @@ void TDlg_Einheit_einblenden::hideEvent(QHideEvent* event) {
 
 void TDlg_Einheit_einblenden::FormShow() {
   Label2->setText(QString::fromUtf8(AreaCatalogue(main_.area_index).name));
-  Label2->adjustSize();
   Label3->setText("Ausgeblendete Einheiten:");
   SetTextColor(Label3, Qt::black);
-  Label3->adjustSize();
   BitBtn1->setEnabled(true);
   BitBtn2->setEnabled(true);
 }
@@ -69,7 +80,6 @@ void TDlg_Einheit_einblenden::FormActivate() {
   if (ListBox1->count() == 0) {
     Label3->setText("Es sind keine Einheiten ausgeblendet!");
     SetTextColor(Label3, Qt::red);
-    Label3->adjustSize();
     BitBtn1->setEnabled(false);
     BitBtn2->setEnabled(false);
   }

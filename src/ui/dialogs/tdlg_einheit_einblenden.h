@@ -36,6 +36,7 @@ class TDlg_Einheit_einblenden : public DialogFrame {
   void BitBtn2Click();
   void OKBtnClick();
   void FormHide();
+  void reject() override;
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -31,7 +31,7 @@ QWidget* TFaktor_aendern::FirstEdit() const { return Edit1; }
 void TFaktor_aendern::FormShow() {
   const TAusgabetextobject& entry = SelectedEntry(main_);
   ShowUnitCaptions(main_, entry, Label2, Label4, Label6);
-  SetLabelText(Label8, QString::fromUtf8(AreaCatalogue(main_.area_index).base_unit));
+  Label8->setText(QString::fromUtf8(AreaCatalogue(main_.area_index).base_unit));
   Edit1->setText(FromCp1252(FormatFactorText(entry.record.Factor(), 17)));
 }
 

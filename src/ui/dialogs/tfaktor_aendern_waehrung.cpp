@@ -44,7 +44,7 @@ QWidget* TFaktor_aendern_Waehrung::FirstEdit() const { return Edit1; }
 void TFaktor_aendern_Waehrung::FormShow() {
   const TAusgabetextobject& entry = SelectedEntry(main_);
   ShowUnitCaptions(main_, entry, Label2, Label4, Label6);
-  SetLabelText(Label8, QString::fromUtf8(AreaCatalogue(main_.area_index).base_unit));
+  Label8->setText(QString::fromUtf8(AreaCatalogue(main_.area_index).base_unit));
   Edit2->setMaxLength(32);
   Edit2->setText(FromCp1252(TrimRightBlanks(FieldText(entry.record.validity))));
   Edit3->setMaxLength(21);

@@ -68,7 +68,6 @@ void TSuch_Dialog::OKBtnClick() {
   for (const std::string& line : result.lines) lines << FromCp1252(line);
   ListBox1->addItems(lines);
   Label4->setText(QString::number(ListBox1->count()));
-  Label4->adjustSize();
   if (ListBox1->count() > 0) ListBox1->setCurrentRow(0);
   ListBox1->setFocus();
   HelpBtn->setEnabled(!hits_.empty());

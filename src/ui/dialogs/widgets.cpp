@@ -7,6 +7,7 @@ namespace mensurio::ui {
 QLabel* PlaceLabel(QWidget* parent, const char* name, const QString& text, int x, int y, const QColor& color) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // names and texts of the data files are never markup
   QFont f = label->font();
   f.setBold(false);
   label->setFont(f);

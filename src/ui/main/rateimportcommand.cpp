@@ -25,21 +25,23 @@ std::string DamagedZipMessage(const std::string& name) {
 // The file's bytes, unpacked when it is a zip archive; nullopt after the
 // message has been shown.
 std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes) {
+  QFileInfo info(path);
   QFile file(path);
-  if (file.size() > kLargestRateFile) {
+  if (info.isFile() && info.size() > kLargestRateFile) {
     boxes.Show(BoxKind::Error, kNotARateFileMessage);
     return std::nullopt;
   }
   QByteArray bytes;
-  if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
+  // Only a plain file: a device or a pipe could block or never end.
+  if (info.isFile() && file.open(QIODevice::ReadOnly)) bytes = file.readAll();
   if (!file.isOpen() || file.error() != QFileDevice::NoError) {
-    boxes.Show(BoxKind::Error, CannotReadRateFileMessage(QFileInfo(path).fileName().toStdString()));
+    boxes.Show(BoxKind::Error, CannotReadRateFileMessage(info.fileName().toStdString()));
     return std::nullopt;
   }
   std::string content = bytes.toStdString();
   if (!IsZipArchive(content)) return content;
   std::optional<std::string> unpacked = FirstFileOfZip(content, kLargestRateFile);
-  if (!unpacked) boxes.Show(BoxKind::Error, DamagedZipMessage(QFileInfo(path).fileName().toStdString()));
+  if (!unpacked) boxes.Show(BoxKind::Error, DamagedZipMessage(info.fileName().toStdString()));
   return unpacked;
 }
 

@@ -37,7 +37,11 @@
 #include "startup.h"
 #include "text.h"
 #include "uifonts.h"
+#include "buttonkeys.h"
+#include "dropdown.h"
+#include "sourceline.h"
 #include "unitrow.h"
+#include "unittooltips.h"
 
 namespace mensurio::ui {
 namespace {
@@ -50,6 +54,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
                   const QColor& color) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);  // unit names are data, never markup
   label->setFont(font);
   SetTextColor(label, color);
   label->move(x, y);
@@ -93,7 +98,9 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   client->setFixedSize(561, 373);
   setCentralWidget(client);
   BuildControls(client);
+  ShowUnitDetailsAsToolTips(*this);
   BuildMenu();
+  AddButtonKeys(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -150,6 +157,7 @@ void TMyWindow::BuildControls(QWidget* client) {
 
   StatusBar1 = new QLabel(client);
   StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setTextFormat(Qt::PlainText);
   StatusBar1->setGeometry(226, 308, 327, 21);
   StatusBar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   StatusBar1->setFont(SmallFont());
@@ -303,7 +311,7 @@ bool TMyWindow::FormCreate() {
 }
 
 void TMyWindow::FormShow() {
-  ComboBox1->setMaxVisibleItems(20);
+  DropDownLines(ComboBox1, 20);
   ComboBox1->clear();
   for (int n = 1; n <= kAreaCount; ++n) ComboBox1->addItem(QString::fromUtf8(AreaCatalogue(n).name));
   ComboBox1->setCurrentIndex(area_index - 1);
@@ -390,13 +398,8 @@ void TMyWindow::ShowSelectedUnit() {
 
 void TMyWindow::ShowSourceUnit() {
   Timer1->start();
-  Label_Ausgangseinheit->setText(Edit_Eingabe->text() + "  " + Label_gewaehlte_einheit->text());
-  Label_Ausgangseinheit->adjustSize();
-  Label2->setText("=");
-  Label2->adjustSize();
-  PlaceRightOf(Flagge1, Label_Ausgangseinheit, 5);
-  Flagge1->setPixmap(Image1->pixmap());
-  PlaceRightOf(Label2, Flagge1, 3);
+  ShowSourceLine({Label_Ausgangseinheit, Flagge1, Label2}, Edit_Eingabe->text(), Label_gewaehlte_einheit->text(),
+                 Image1->pixmap());
 }
 
 void TMyWindow::Timer1Timer() {

@@ -58,8 +58,13 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
 }
 
 QVariant UnitRows::data(const QModelIndex& index, int role) const {
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_ || !name_) return {};
-  return name_(index.row());
+  if (!index.isValid() || index.row() >= rows_) return {};
+  if (role == Qt::DisplayRole && name_) return name_(index.row());
+  if (role == Qt::ToolTipRole && tooltip_) {
+    QString tip = tooltip_(index.row());
+    if (!tip.isEmpty()) return tip;
+  }
+  return {};
 }
 
 void UnitRows::Reset(int rows) {
@@ -91,6 +96,8 @@ void UnitListBox::SetContentSource(ContentSource source) {
   rows_.name_ = [this](int row) { return Content(row).name; };
 }
 
+void UnitListBox::SetToolTipSource(std::function<QString(int row)> source) { rows_.tooltip_ = std::move(source); }
+
 void UnitListBox::SetRowCount(int rows) { rows_.Reset(rows); }
 
 void UnitListBox::RemoveRow(int row) { rows_.Remove(row); }
@@ -102,6 +109,12 @@ void UnitListBox::SetTopIndex(int row) { verticalScrollBar()->setValue(row); }
 void UnitListBox::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
     emit EnterPressed();
+    return;
+  }
+  // Copying is the menu's "Kopieren Rechenergebnis"; while it is disabled the
+  // list copies nothing (its own copy would take the unit's name).
+  if (event->matches(QKeySequence::Copy)) {
+    event->accept();
     return;
   }
   QListView::keyPressEvent(event);

@@ -40,6 +40,7 @@ class UnitRows : public QAbstractListModel {
   friend class UnitListBox;
   int rows_ = 0;
   std::function<QString(int row)> name_;
+  std::function<QString(int row)> tooltip_;
 };
 
 // The owner-drawn list box ListBoxEinheit: fixed rows of 16 pixels, drawn by
@@ -51,6 +52,8 @@ class UnitListBox : public QListView {
   using ContentSource = std::function<UnitRowContent(int row)>;
   explicit UnitListBox(QWidget* parent = nullptr);
   void SetContentSource(ContentSource source);
+  // The tooltip of a row (rich text; empty for none), asked when it is shown.
+  void SetToolTipSource(std::function<QString(int row)> source);
   UnitRowContent Content(int row) const { return source_ ? source_(row) : UnitRowContent{}; }
 
   // As many rows as the window has units now; no row is current after it.

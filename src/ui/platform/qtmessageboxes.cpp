@@ -1,5 +1,6 @@
 #include "qtmessageboxes.h"
 
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -18,12 +19,39 @@ QMessageBox::Icon IconOf(BoxKind kind) {
   return QMessageBox::NoIcon;
 }
 
+// A box waits for the user: the normal pointer over it, even while the
+// command that shows it has the hourglass up.
+class NormalCursorWhileWaiting {
+ public:
+  NormalCursorWhileWaiting() : busy_(QApplication::overrideCursor() != nullptr) {
+    if (busy_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~NormalCursorWhileWaiting() {
+    if (busy_) QApplication::restoreOverrideCursor();
+  }
+
+ private:
+  bool busy_;
+};
+
+// A box stands over the dialog that asks for it, else over the main window.
+QWidget* BoxParent(QWidget* owner) {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal ? modal : owner;
+}
+
+int RunBox(QMessageBox& box) {
+  NormalCursorWhileWaiting cursor;
+  box.setTextFormat(Qt::PlainText);  // texts may quote names from the data files
+  return box.exec();
+}
+
 void RunOkBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text) {
-  QMessageBox box(icon, caption, text, QMessageBox::NoButton, owner);
+  QMessageBox box(icon, caption, text, QMessageBox::NoButton, BoxParent(owner));
   QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
-  box.exec();
+  RunBox(box);
 }
 
 }  // namespace
@@ -44,12 +72,12 @@ void QtMessageBoxes::Show(BoxKind kind, const std::string& text) {
 
 bool QtMessageBoxes::AskYesNo(const std::string& text) {
   QMessageBox box(QMessageBox::Question, BoxTitle(BoxKind::Confirmation), FromUtf8(text), QMessageBox::NoButton,
-                  owner_);
+                  BoxParent(owner_));
   QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
   QPushButton* no = box.addButton("&Nein", QMessageBox::NoRole);
   box.setDefaultButton(yes);
   box.setEscapeButton(no);
-  box.exec();
+  RunBox(box);
   return box.clickedButton() == yes;
 }
 

@@ -1,0 +1,36 @@
+#include "sourceline.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace mensurio::ui {
+namespace {
+
+constexpr int kFlagGap = 5;
+constexpr int kEqualsGap = 3;
+
+void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap) {
+  neighbour->move(left->x() + left->width() + gap, neighbour->y());
+}
+
+}  // namespace
+
+void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag) {
+  line.equals->setText("=");
+  line.equals->adjustSize();
+  const QString full = value + "  " + name;
+  const int room = line.text->parentWidget()->width() - line.text->x() - kFlagGap - line.flag->width() -
+                   kEqualsGap - line.equals->width();
+  const QFontMetrics metrics(line.text->font());
+  QString shown = full;
+  if (metrics.horizontalAdvance(full) > room)
+    shown = value + "  " + metrics.elidedText(name, Qt::ElideRight, room - metrics.horizontalAdvance(value + "  "));
+  line.text->setText(shown);
+  line.text->setToolTip(shown == full ? QString() : full);
+  line.text->adjustSize();
+  PlaceRightOf(line.flag, line.text, kFlagGap);
+  line.flag->setPixmap(flag);
+  PlaceRightOf(line.equals, line.flag, kEqualsGap);
+}
+
+}  // namespace mensurio::ui
