@@ -8,6 +8,7 @@
 #include <QString>
 
 class QLabel;
+class QWidget;
 
 namespace mensurio::ui {
 
@@ -16,6 +17,9 @@ struct SourceLine {
   QLabel* flag;    // Flagge1
   QLabel* equals;  // Label2
 };
+
+// Places `neighbour` `gap` pixels right of the right edge of `left`.
+void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap);
 
 void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag);
 

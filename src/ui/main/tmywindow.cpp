@@ -79,11 +79,6 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, 
   return button;
 }
 
-// Places a label's right neighbour `gap` pixels right of its right edge.
-void PlaceRightOf(QWidget* neighbour, const QWidget* label, int gap) {
-  neighbour->move(label->x() + label->width() + gap, neighbour->y());
-}
-
 }  // namespace
 
 TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), platform_(std::move(platform)) {

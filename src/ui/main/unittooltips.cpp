@@ -14,7 +14,7 @@ void ShowUnitDetailsAsToolTips(TMyWindow& window) {
     if (row < 0 || row >= static_cast<int>(window.units.size())) return {};
     std::string details = UnitDetails(window.units[static_cast<size_t>(row)].record, KindOfArea(window.area_index));
     // The texts are data: shown as they stand, never read as markup.
-    return details.empty() ? QString() : Qt::convertFromPlainText(FromUtf8(details), Qt::WhiteSpaceNoWrap);
+    return details.empty() ? QString() : Qt::convertFromPlainText(FromUtf8(details), Qt::WhiteSpacePre);
   });
 }
 
