@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "accessiblenames.h"
 #include "areainfo.h"
 #include "conversion.h"
 #include "ioerror.h"
@@ -31,6 +32,7 @@
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
 #include "images.h"
+#include "lightlook.h"
 #include "qttext.h"
 #include "rateimportcommand.h"
 #include "ratestand.h"
@@ -64,13 +66,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
   return label;
 }
 
-QLabel* MakeImage(QWidget* parent, const char* name, int x, int y) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(x, y, 32, 16);
-  return image;
-}
-
 QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QRect& geometry) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
@@ -81,11 +76,6 @@ QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, 
   return button;
 }
 
-// Places a label's right neighbour `gap` pixels right of its right edge.
-void PlaceRightOf(QWidget* neighbour, const QWidget* label, int gap) {
-  neighbour->move(label->x() + label->width() + gap, neighbour->y());
-}
-
 }  // namespace
 
 TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), platform_(std::move(platform)) {
@@ -93,6 +83,7 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   setWindowTitle("Mensurio");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  UseLightLook(*this);
   setFont(PixelFont("Arial", 11));
   SetTextColor(this, kBlue);
   auto* client = new QWidget(this);
@@ -104,6 +95,8 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   ShowUnitDetailsAsToolTips(*this);
   BuildMenu();
   AddButtonKeys(*this);
+  UseLightMenus(*menuBar());
+  NameControls(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -122,7 +115,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   SpeedButton2 = MakeButton(client, "SpeedButton2", QString::fromUtf8("Information über Gebiet"), {160, 20, 25, 21});
   MakeLabel(client, "Label1", "Ausgangseinheit und Ergebnis:", 201, 5, LabelFont(true), kBlue);
   Label_Ausgangseinheit = MakeLabel(client, "Label_Ausgangseinheit", "", 201, 25, LabelFont(), kRed);
-  Flagge1 = MakeImage(client, "Flagge1", 350, 25);
+  Flagge1 = new FlagImage(client, "Flagge1", 350, 25);
   Label2 = MakeLabel(client, "Label2", "=", 405, 25, PixelFont("MS Sans Serif", 16, true), kRed);
 
   Panel1 = new QFrame(client);
@@ -152,6 +145,7 @@ void TMyWindow::BuildControls(QWidget* client) {
     const TAusgabetextobject& e = units[static_cast<size_t>(row)];
     content.name = FromCp1252(e.name());
     content.image = OriginImage(e.origin());
+    content.origin = QString::fromUtf8(OriginName(e.origin()));
     if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
     return content;
   });
@@ -178,7 +172,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   connect(Edit_Eingabe, &QLineEdit::returnPressed, this, &TMyWindow::ConvertCommand);
 
   Label_gewaehlte_einheit = MakeLabel(client, "Label_gewaehlte_einheit", "", 180, 340, LabelFont(), kRed);
-  Image1 = MakeImage(client, "Image1", 330, 340);
+  Image1 = new FlagImage(client, "Image1", 330, 340);
 
   Rechentaste = MakeButton(client, "Rechentaste", "Einheit umrechnen", {432, 335, 45, 25});
   SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
@@ -391,7 +385,7 @@ void TMyWindow::SelectRow(int row) {
 void TMyWindow::ShowSelectedUnit() {
   if (units.empty()) {
     Label_gewaehlte_einheit->setText("");
-    Image1->clear();
+    Image1->ShowOrigin(0);
     // Nothing is listed, so no country is chosen either.
     StatusBar1->setText("");
     return;
@@ -401,13 +395,13 @@ void TMyWindow::ShowSelectedUnit() {
   Label_gewaehlte_einheit->setText(FromCp1252(TrimRightBlanks(e.name())));
   Label_gewaehlte_einheit->adjustSize();
   PlaceRightOf(Image1, Label_gewaehlte_einheit, 5);
-  Image1->setPixmap(OriginImage(e.origin()));
+  Image1->ShowOrigin(e.origin());
 }
 
 void TMyWindow::ShowSourceUnit() {
   Timer1->start();
   ShowSourceLine({Label_Ausgangseinheit, Flagge1, Label2}, Edit_Eingabe->text(), Label_gewaehlte_einheit->text(),
-                 Image1->pixmap());
+                 Image1->origin());
 }
 
 void TMyWindow::Timer1Timer() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "catalogue.h"
+#include "flagimage.h"
 #include "platform.h"
 #include "settings.h"
 #include "unitlist.h"
@@ -80,9 +81,9 @@ class TMyWindow : public QMainWindow {
   UnitListBox* ListBoxEinheit;
   QLineEdit* Edit_Eingabe;
   QLabel* Label_gewaehlte_einheit;
-  QLabel* Image1;
+  FlagImage* Image1;
   QLabel* Label_Ausgangseinheit;
-  QLabel* Flagge1;
+  FlagImage* Flagge1;
   QLabel* Label2;
   QLabel* StatusBar1;
   QFrame* Panel1;

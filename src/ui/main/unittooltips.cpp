@@ -18,7 +18,7 @@ void ShowUnitDetailsAsToolTips(TMyWindow& window) {
     std::string fallback = window.summer_time->FallbackNote(unit);
     if (!fallback.empty()) details += (details.empty() ? "" : "\n") + fallback;
     // The texts are data: shown as they stand, never read as markup.
-    return details.empty() ? QString() : Qt::convertFromPlainText(FromUtf8(details), Qt::WhiteSpaceNoWrap);
+    return details.empty() ? QString() : Qt::convertFromPlainText(FromUtf8(details), Qt::WhiteSpacePre);
   });
 }
 
