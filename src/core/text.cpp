@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 namespace mensurio {
@@ -24,11 +25,39 @@ void AppendUtf8(std::string& out, char32_t c) {
   } else if (c < 0x800) {
     out += static_cast<char>(0xC0 | (c >> 6));
     out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
+  } else if (c < 0x10000) {
     out += static_cast<char>(0xE0 | (c >> 12));
     out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
   }
+}
+
+// The code point at utf8[i], i moved behind it; nullopt for malformed or
+// over-long UTF-8.
+std::optional<char32_t> NextCodePoint(std::string_view utf8, size_t& i) {
+  unsigned char b = static_cast<unsigned char>(utf8[i]);
+  char32_t c;
+  size_t len;
+  if (b < 0x80) { c = b; len = 1; }
+  else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
+  else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
+  else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
+  else return std::nullopt;
+  if (i + len > utf8.size()) return std::nullopt;
+  for (size_t k = 1; k < len; ++k) {
+    unsigned char cont = static_cast<unsigned char>(utf8[i + k]);
+    if ((cont & 0xC0) != 0x80) return std::nullopt;
+    c = (c << 6) | (cont & 0x3F);
+  }
+  if ((len == 2 && c < 0x80) || (len == 3 && c < 0x800) || (len == 4 && c < 0x10000))
+    return std::nullopt;  // over-long form
+  i += len;
+  return c;
 }
 
 std::optional<unsigned char> ByteOf(char32_t c) {
@@ -125,28 +154,39 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    unsigned char b = static_cast<unsigned char>(utf8[i]);
-    char32_t c;
-    size_t len;
-    if (b < 0x80) { c = b; len = 1; }
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
-    else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
-    else return std::nullopt;
-    if (i + len > utf8.size()) return std::nullopt;
-    for (size_t k = 1; k < len; ++k) {
-      unsigned char cont = static_cast<unsigned char>(utf8[i + k]);
-      if ((cont & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (cont & 0x3F);
-    }
-    if ((len == 2 && c < 0x80) || (len == 3 && c < 0x800) || (len == 4 && c < 0x10000))
-      return std::nullopt;  // over-long form
-    auto byte = ByteOf(c);
+    std::optional<char32_t> c = NextCodePoint(utf8, i);
+    if (!c) return std::nullopt;
+    auto byte = ByteOf(*c);
     if (!byte) return std::nullopt;
     out += static_cast<char>(*byte);
-    i += len;
   }
   return out;
+}
+
+namespace {
+
+bool IsControlCharacter(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
+
+}  // namespace
+
+std::optional<char32_t> FirstUnstorableCharacter(std::string_view utf8) {
+  for (size_t i = 0; i < utf8.size();) {
+    std::optional<char32_t> c = NextCodePoint(utf8, i);
+    if (!c) return U'\uFFFD';
+    if (IsControlCharacter(*c) || !ByteOf(*c)) return *c;
+  }
+  return std::nullopt;
+}
+
+std::string UnstorableCharacterMessage(char32_t c) {
+  char code[16];
+  std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+  if (IsControlCharacter(c))
+    return std::string("Das Steuerzeichen ") + code + " kann nicht gespeichert werden. Bitte ändern!";
+  std::string character;
+  AppendUtf8(character, c);
+  return "Das Zeichen \"" + character + "\" (" + code +
+         ") gibt es im Zeichensatz der Datendateien nicht; es kann nicht gespeichert werden. Bitte ändern!";
 }
 
 void TrimRightBlanks(char* text) {

@@ -16,6 +16,14 @@ std::string Cp1252ToUtf8(std::string_view cp1252);
 // page does not have.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// The first character of a UTF-8 text that a data file cannot store: a
+// control character (C0, DEL, C1) or one Windows-1252 does not have;
+// U+FFFD for malformed UTF-8; nullopt when every character can be stored.
+std::optional<char32_t> FirstUnstorableCharacter(std::string_view utf8);
+// "Das Zeichen "Д" (U+0414) gibt es im Zeichensatz der Datendateien nicht
+// ...", or for a control character "Das Steuerzeichen U+0009 ...".
+std::string UnstorableCharacterMessage(char32_t c);
+
 // Replaces trailing blanks (code 32 only) of a zero-terminated text by zeros.
 void TrimRightBlanks(char* text);
 std::string TrimRightBlanks(std::string_view text);

@@ -89,5 +89,34 @@ TEST(LowerAZ, OnlyAsciiLetters) {
   EXPECT_EQ(LowerAZ(Cp("ÄLLE Meter")), Cp("Älle meter"));
 }
 
+// What a data file can store of a typed or pasted text: Windows-1252 without
+// control characters.
+TEST(FirstUnstorableCharacter, NamesTheFirstOneOrNone) {
+  struct Case {
+    const char* utf8;
+    std::optional<char32_t> first;
+  };
+  const Case cases[] = {
+      {"Fu\xc3\x9f \xe2\x82\xac \xe2\x80\x9ez\xe2\x80\x9c \xc5\xa0", std::nullopt},  // Fuß € „z“ Š
+      {"", std::nullopt},
+      {"\xd0\x94\xd1\x8e\xd0\xb9\xd0\xbc", U'\u0414'},  // Дюйм
+      {"Zoll \xe2\x88\x92", U'\u2212'},                 // minus sign
+      {"a\tb", U'\t'},
+      {"a\x7f", U'\x7f'},
+      {"a\xc2\x81", U'\u0081'},  // a C1 control, though its byte exists
+      {"\xf0\x9f\x93\x8f", U'\U0001F4CF'},
+      {"e\xcc\x81", U'\u0301'},  // a combining accent alone
+      {"\xff", U'\uFFFD'},        // not UTF-8
+  };
+  for (const Case& c : cases) EXPECT_EQ(FirstUnstorableCharacter(c.utf8), c.first) << c.utf8;
+  EXPECT_EQ(UnstorableCharacterMessage(U'\u0414'),
+            "Das Zeichen \"\xd0\x94\" (U+0414) gibt es im Zeichensatz der Datendateien nicht; es kann nicht "
+            "gespeichert werden. Bitte \xc3\xa4ndern!");
+  EXPECT_EQ(UnstorableCharacterMessage(U'\t'), "Das Steuerzeichen U+0009 kann nicht gespeichert werden. Bitte \xc3\xa4ndern!");
+  EXPECT_EQ(UnstorableCharacterMessage(U'\U0001F4CF'),
+            "Das Zeichen \"\xf0\x9f\x93\x8f\" (U+1F4CF) gibt es im Zeichensatz der Datendateien nicht; es kann "
+            "nicht gespeichert werden. Bitte \xc3\xa4ndern!");
+}
+
 }  // namespace
 }  // namespace mensurio

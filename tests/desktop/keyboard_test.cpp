@@ -143,7 +143,8 @@ TEST(KeyboardOnly, TitlesFocusedButtonsAndButtonKeys) {
   FocusMainWindow();
 
   // The countries dialog: all boxes off, then Enter on "Abbrechen" cancels.
-  Keys("alt+e n");
+  Keys("alt+e");
+  Keys("n");
   ASSERT_TRUE(HasWindow("Einheiten ein-/ausblenden")) << Titles();
   Keys("Tab Tab Tab space shift+Tab shift+Tab Return");  // OK -> ... -> "Alle Markierungen aus"; back to "Abbrechen"
   EXPECT_TRUE(HasWindow("Einheiten ein-/ausblenden", false)) << Titles();
@@ -168,7 +169,8 @@ TEST(KeyboardOnly, TitlesFocusedButtonsAndButtonKeys) {
   EXPECT_TRUE(HasWindow("Einheiten suchen", false)) << Titles();
 
   FocusMainWindow();
-  Keys("alt+d b");
+  Keys("alt+d");
+  Keys("b");
   ASSERT_TRUE(program.WaitForEnd(10s)) << "the program did not end";
   EXPECT_EQ(ReadAll(dir + "/MSR.INI"), std::to_string(hit_area) + "\r\n0\r\n0\r\n" + std::string(91, '1'));
   fs::remove_all(dir);

@@ -226,6 +226,36 @@ TEST_F(Maintenance, OwnUnitGoesInNameOrderAndTheEntriesStay) {
   EXPECT_EQ(ReadBytes("LAENGE.DAT").size(), 6u * 258);
 }
 
+// Characters a data file cannot hold are refused with a message naming
+// them, the dialog stays open and nothing is written; a composed accent is
+// stored as its Windows-1252 letter.
+TEST_F(Maintenance, TextsTheDataFilesCannotHoldAreRefused) {
+  WriteLength();
+  auto& w = OpenArea(kLaenge);
+  const std::string before = ReadBytes("LAENGE.DAT");
+  When<ui::TDlg_eigene_einfuegen>([&](ui::TDlg_eigene_einfuegen& d) {
+    d.Edit1->setText(QString::fromUtf8("Дюйм"));
+    d.Edit5->setText("0,0254");
+    d.OKBtn->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), d.Edit1);
+    d.Edit1->setText("Klafter");
+    d.Edit3->setText(QString::fromUtf8("alt\tneu"));
+    d.OKBtn->click();
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), d.Edit3);
+    EXPECT_EQ(ReadBytes("LAENGE.DAT"), before);
+    d.Edit1->setText(QString::fromUtf8("Aune de Pe\u0301rigord"));
+    d.Edit3->setText("");
+    d.OKBtn->click();
+  });
+  w.EigeneEinheiteinfgen1Click();
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::string>{UnstorableCharacterMessage(U'\u0414'),
+                                                     UnstorableCharacterMessage(U'\t')}));
+  EXPECT_EQ(boxes.shown[0].kind, BoxKind::Information);
+  EXPECT_EQ(FieldText(RecordAt("LAENGE.DAT", 0).name), "Aune de P\xe9rigord");
+}
+
 TEST_F(Maintenance, OwnCurrencyAndOwnPlace) {
   auto& w = OpenArea(kWaehrungen);
   When<ui::TDlg_eigene_einfuegen_Waehrung>([&](ui::TDlg_eigene_einfuegen_Waehrung& d) {

@@ -111,16 +111,18 @@ TEST_F(WindowDetails, MessageBoxesShowPlainTextWithTheNormalPointer) {
 }
 
 TEST_F(WindowDetails, ALongSourceUnitKeepsFlagAndEqualsSignInTheWindow) {
-  const std::string long_name(34, 'W');
+  const std::string long_name = "<b>" + std::string(31, 'W');  // markup stays text in the tooltip too
   WriteBytes("LAENGE.DAT", FileBytes({Unit(long_name, 4), Unit("Meter", 1)}));
   WriteSettingsFile(kLaenge);
   auto& w = Open();
   w.Edit_Eingabe->setText("123456789012345");
   w.ConvertCommand();
   QString text = w.Label_Ausgangseinheit->text();
-  EXPECT_TRUE(text.startsWith("123456789012345  WW")) << text.toStdString();
+  EXPECT_TRUE(text.startsWith("123456789012345  <b>WW")) << text.toStdString();
   EXPECT_TRUE(text.endsWith(QString::fromUtf8("…"))) << text.toStdString();
-  EXPECT_EQ(w.Label_Ausgangseinheit->toolTip(), QString::fromStdString("123456789012345  " + long_name));
+  QTextDocument tip;
+  tip.setHtml(w.Label_Ausgangseinheit->toolTip());
+  EXPECT_EQ(tip.toPlainText(), QString::fromStdString("123456789012345  " + long_name));
   EXPECT_EQ(w.Flagge1->x(), w.Label_Ausgangseinheit->geometry().right() + 1 + 5);
   EXPECT_EQ(w.Label2->x(), w.Flagge1->geometry().right() + 1 + 3);
   EXPECT_LE(w.Label2->geometry().right(), w.centralWidget()->width() - 1);

@@ -5,6 +5,7 @@
 
 #include "ownunit.h"
 #include "qttext.h"
+#include "storabletext.h"
 #include "tmywindow.h"
 #include "widgets.h"
 
@@ -37,6 +38,7 @@ void TDlg_eigene_einfuegen::FormShow() {
 }
 
 void TDlg_eigene_einfuegen::OKBtnClick() {
+  if (!TextsStorable({Edit1, Edit2, Edit3, Edit4}, main_.platform().boxes)) return;
   OwnUnitTexts texts{ToCp1252(Edit1->text()), ToCp1252(Edit2->text()), ToCp1252(Edit3->text()),
                      ToCp1252(Edit4->text()), ToCp1252(Edit5->text())};
   if (InsertOwnUnit(main_.area_index, texts, main_.platform().boxes) == OwnUnitResult::BadFactor) {

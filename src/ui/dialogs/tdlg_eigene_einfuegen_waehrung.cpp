@@ -5,6 +5,7 @@
 
 #include "ownunit.h"
 #include "qttext.h"
+#include "storabletext.h"
 #include "tmywindow.h"
 #include "widgets.h"
 
@@ -38,6 +39,7 @@ void TDlg_eigene_einfuegen_Waehrung::FormShow() {
 }
 
 void TDlg_eigene_einfuegen_Waehrung::OKBtnClick() {
+  if (!TextsStorable({Edit1, Edit2, Edit3, Edit4}, main_.platform().boxes)) return;
   OwnCurrencyTexts texts{ToCp1252(Edit1->text()), ToCp1252(Edit2->text()), ToCp1252(Edit3->text()),
                          ToCp1252(Edit4->text()), ToCp1252(Edit5->text())};
   if (InsertOwnUnit(main_.area_index, texts, main_.platform().boxes) == OwnUnitResult::BadFactor) {

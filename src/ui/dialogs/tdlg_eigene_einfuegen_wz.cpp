@@ -4,6 +4,7 @@
 
 #include "ownunit.h"
 #include "qttext.h"
+#include "storabletext.h"
 #include "tmywindow.h"
 #include "widgets.h"
 
@@ -32,6 +33,7 @@ void TDlg_eigene_einfuegen_WZ::FormShow() {
 }
 
 void TDlg_eigene_einfuegen_WZ::OKBtnClick() {
+  if (!TextsStorable({Edit1, Edit2, Edit3}, main_.platform().boxes)) return;
   OwnWorldTimeTexts texts{ToCp1252(Edit1->text()), ToCp1252(Edit2->text()), ToCp1252(Edit3->text()),
                           ToCp1252(Edit5->text())};
   if (InsertOwnUnit(main_.area_index, texts, main_.platform().boxes) == OwnUnitResult::BadFactor) {

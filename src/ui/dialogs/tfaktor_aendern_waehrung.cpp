@@ -7,6 +7,7 @@
 #include "factordialog.h"
 #include "format.h"
 #include "qttext.h"
+#include "storabletext.h"
 #include "text.h"
 #include "tmywindow.h"
 #include "widgets.h"
@@ -52,6 +53,7 @@ void TFaktor_aendern_Waehrung::FormShow() {
 }
 
 void TFaktor_aendern_Waehrung::OKBtnClick() {
+  if (!TextsStorable({Edit2, Edit3}, main_.platform().boxes)) return;
   FactorChangeResult r =
       ChangeCurrencyFactor(main_.area_index, SelectedEntry(main_), ToCp1252(Edit1->text()),
                            ToCp1252(Edit2->text()), ToCp1252(Edit3->text()), main_.platform().boxes);

@@ -7,6 +7,7 @@
 #include "factordialog.h"
 #include "format.h"
 #include "qttext.h"
+#include "storabletext.h"
 #include "text.h"
 #include "tmywindow.h"
 #include "widgets.h"
@@ -47,6 +48,7 @@ void TFaktor_aendern_Weltzeit::FormShow() {
 }
 
 void TFaktor_aendern_Weltzeit::OKBtnClick() {
+  if (!TextsStorable({Edit2}, main_.platform().boxes)) return;
   FactorChangeResult r = ChangeWorldTimeFactor(main_.area_index, SelectedEntry(main_), ToCp1252(Edit1->text()),
                                                ToCp1252(Edit2->text()), main_.platform().boxes);
   FinishFactorChange(*this, main_, r, Edit1);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTextDocument>
 
 namespace mensurio::ui {
 namespace {
@@ -9,13 +10,13 @@ namespace {
 constexpr int kFlagGap = 5;
 constexpr int kEqualsGap = 3;
 
+}  // namespace
+
 void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap) {
   neighbour->move(left->x() + left->width() + gap, neighbour->y());
 }
 
-}  // namespace
-
-void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag) {
+void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, int origin) {
   line.equals->setText("=");
   line.equals->adjustSize();
   const QString full = value + "  " + name;
@@ -26,10 +27,10 @@ void ShowSourceLine(const SourceLine& line, const QString& value, const QString&
   if (metrics.horizontalAdvance(full) > room)
     shown = value + "  " + metrics.elidedText(name, Qt::ElideRight, room - metrics.horizontalAdvance(value + "  "));
   line.text->setText(shown);
-  line.text->setToolTip(shown == full ? QString() : full);
+  line.text->setToolTip(shown == full ? QString() : Qt::convertFromPlainText(full, Qt::WhiteSpacePre));
   line.text->adjustSize();
   PlaceRightOf(line.flag, line.text, kFlagGap);
-  line.flag->setPixmap(flag);
+  line.flag->ShowOrigin(origin);
   PlaceRightOf(line.equals, line.flag, kEqualsGap);
 }
 
