@@ -1,16 +1,27 @@
 #include "unitdetails.h"
 
+#include <string_view>
+
 #include "text.h"
 #include "worldtime.h"
 
 namespace mensurio {
 namespace {
 
+// True when the text opens with the caption's word ("Stand 05.03.2026" under
+// "Stand:"), so the caption would only repeat it.
+bool OpensWithCaption(const std::string& text, std::string_view caption) {
+  std::string_view word = caption.substr(0, caption.find(':'));
+  return text.compare(0, word.size(), word) == 0 && (text.size() == word.size() || text[word.size()] == ' ');
+}
+
 void AddText(std::string& out, const char* caption, const std::string& cp1252) {
   if (cp1252.empty()) return;
   if (!out.empty()) out += '\n';
-  out += caption;
-  out += ' ';
+  if (!OpensWithCaption(cp1252, caption)) {
+    out += caption;
+    out += ' ';
+  }
   out += Cp1252ToUtf8(cp1252);
 }
 

@@ -43,8 +43,11 @@ TEST(UnitDetails, OneLinePerKnownFieldByKindOfArea) {
       {AreaKind::Ordinary, {"", "", "Stand 1.1.2000", "", "ca. 2 DM"}, ""},
       {AreaKind::Temperature, {"K", "", "x", "", "y"}, "Kurzzeichen: K"},
       {AreaKind::Currency, {"USD", "US dollar", "Stand 29.12.2023", "USA", "ca. 1,77 DM"},
-       "Kurzzeichen: USD\nWeiterer Name: US dollar\nEinsatzgebiet: USA\nStand: Stand 29.12.2023\n"
+       "Kurzzeichen: USD\nWeiterer Name: US dollar\nEinsatzgebiet: USA\nStand 29.12.2023\n"
        "Wert bzw. ca. Wert: ca. 1,77 DM"},
+      // A text that begins with its caption's word is not captioned twice.
+      {AreaKind::Currency, {"", "", "fest seit 01.01.1999", "", ""}, "Stand: fest seit 01.01.1999"},
+      {AreaKind::Currency, {"", "", "Standard", "", ""}, "Stand: Standard"},
       {AreaKind::WorldTime, {"MEZ", "", "Ende M\xE4rz bis Ende Okt.", "Hauptstadt", ""},
        "Kurzzeichen: MEZ\nEinsatzgebiet: Hauptstadt\nSommerzeit (+ 1 Stunde): Ende März bis Ende Okt."},
       // Leading blanks stay, trailing ones go; Windows-1252 becomes UTF-8.

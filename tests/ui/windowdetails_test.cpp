@@ -66,7 +66,7 @@ TEST_F(WindowDetails, RowsShowWhatTheFileKnowsAsTooltips) {
   auto& w = Open();
   ASSERT_EQ(w.units.size(), 3u);
   EXPECT_EQ(RowToolTip(w.ListBoxEinheit, 0),
-            "Kurzzeichen: USD\nWeiterer Name: US dollar\nStand: Stand 29.12.2023\nWert bzw. ca. Wert: ca. 1,77 DM");
+            "Kurzzeichen: USD\nWeiterer Name: US dollar\nStand 29.12.2023\nWert bzw. ca. Wert: ca. 1,77 DM");
   EXPECT_EQ(RowToolTip(w.ListBoxEinheit, 1), "");  // nothing beyond the row: no tooltip
   EXPECT_EQ(RowToolTip(w.ListBoxEinheit, 2), "Kurzzeichen: <i>T</i>");
 }
