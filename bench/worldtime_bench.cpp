@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "catalogue.h"
+#include "scriptedboxes.h"
 #include "unitlist.h"
 #include "worldtime.h"
 #include "zonefacts.h"
@@ -13,20 +14,12 @@
 namespace mensurio {
 namespace {
 
-class NoBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
-
 constexpr CivilDate kToday{2026, 12, 8};
 
 UnitList Places() {
   static bool entered = (void(!::chdir(MENSURIO_BUILD_DATA)), true);
   (void)entered;
-  NoBoxes boxes;
+  testing::ScriptedBoxes boxes;
   return LoadUnits(AreaFileOfKind(AreaKind::WorldTime), AllOriginsShown(), true, boxes);
 }
 
