@@ -1,8 +1,10 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include "afterfirstpaint.h"
+#include "bringtofront.h"
 #include "clipboard.h"
 #include "datadir.h"
 #include "helpviewer.h"
@@ -10,6 +12,7 @@
 #include "programstyle.h"
 #include "qtgerman.h"
 #include "qtmessageboxes.h"
+#include "singleinstance.h"
 #include "tmywindow.h"
 #include "uifonts.h"
 
@@ -31,12 +34,16 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
     boxes.Show(BoxKind::Error, error);
     return 1;
   }
+  // A program already working on this directory comes to the front instead.
+  SingleInstance instance(QDir::currentPath());
+  if (!instance.Claim()) return 0;
 
   ui::LoadOriginImages();  // an ORIGINS.PNG of the data directory replaces the built-in strip
   ui::QtClipboard clipboard;
   ui::QtHelpViewer help;
   ui::TMyWindow window(ui::Platform{boxes, clipboard, help});
   boxes.SetOwner(&window);
+  QObject::connect(&instance, &SingleInstance::RaiseRequested, &window, [&window] { ui::BringToFront(window); });
   if (!window.FormCreate()) return 1;
   window.FormShow();
   window.show();

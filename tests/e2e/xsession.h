@@ -32,21 +32,31 @@ using namespace std::chrono_literals;
 // A child process that is ended when the guard goes.
 class Process {
  public:
-  explicit Process(std::vector<std::string> argv) {
+  // Runs argv[0] (looked up in PATH) with the test's environment; its
+  // standard error goes to `stderr_file` when one is named.
+  explicit Process(std::vector<std::string> argv, const std::string& stderr_file = "") {
     std::vector<char*> args;
     for (auto& a : argv) args.push_back(a.data());
     args.push_back(nullptr);
-    if (posix_spawnp(&pid_, args[0], nullptr, nullptr, args.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!stderr_file.empty())
+      posix_spawn_file_actions_addopen(&actions, 2, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ) != 0) pid_ = -1;
+    posix_spawn_file_actions_destroy(&actions);
   }
-  ~Process() {
-    if (pid_ > 0 && !Exited()) {
-      ::kill(pid_, SIGTERM);
-      ::waitpid(pid_, nullptr, 0);
-    }
-  }
+  ~Process() { Kill(SIGTERM); }
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
+  // Sends the signal and waits for the end.
+  void Kill(int signal) {
+    if (pid_ > 0 && !Exited()) {
+      ::kill(pid_, signal);
+      ::waitpid(pid_, &status_, 0);
+      exited_ = true;
+    }
+  }
   bool Running() const { return pid_ > 0 && !Exited(); }
   // Waits up to `limit` for the end; true when the process ended.
   bool WaitFor(std::chrono::milliseconds limit) {

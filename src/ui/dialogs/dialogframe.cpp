@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "accessiblenames.h"
+#include "lightlook.h"
 #include "uifonts.h"
 
 namespace mensurio::ui {
@@ -13,6 +15,7 @@ namespace mensurio::ui {
 DialogFrame::DialogFrame(const char* objectName, const QString& caption, int width, int height, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint) {
+  UseLightLook(*this);
   setObjectName(objectName);
   setWindowTitle(caption);
   setFixedSize(width, height);
@@ -24,6 +27,7 @@ void DialogFrame::UseBoldFormFont() { setFont(PixelFont("MS Sans Serif", 11, tru
 void DialogFrame::showEvent(QShowEvent* event) {
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
+  NameControls(*this);
   QDialog::showEvent(event);
 }
 

@@ -79,7 +79,7 @@ void TDlg_Einheit_einblenden::FormActivate() {
   FocusFirstLine();
   if (ListBox1->count() == 0) {
     Label3->setText("Es sind keine Einheiten ausgeblendet!");
-    SetTextColor(Label3, Qt::red);
+    SetTextColor(Label3, kRed);
     BitBtn1->setEnabled(false);
     BitBtn2->setEnabled(false);
   }

@@ -16,7 +16,7 @@ void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap) {
   neighbour->move(left->x() + left->width() + gap, neighbour->y());
 }
 
-void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag) {
+void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, int origin) {
   line.equals->setText("=");
   line.equals->adjustSize();
   const QString full = value + "  " + name;
@@ -30,7 +30,7 @@ void ShowSourceLine(const SourceLine& line, const QString& value, const QString&
   line.text->setToolTip(shown == full ? QString() : Qt::convertFromPlainText(full, Qt::WhiteSpacePre));
   line.text->adjustSize();
   PlaceRightOf(line.flag, line.text, kFlagGap);
-  line.flag->setPixmap(flag);
+  line.flag->ShowOrigin(origin);
   PlaceRightOf(line.equals, line.flag, kEqualsGap);
 }
 

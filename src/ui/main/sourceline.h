@@ -4,8 +4,9 @@
 // the whole line is then the label's tooltip.
 #pragma once
 
-#include <QPixmap>
 #include <QString>
+
+#include "flagimage.h"
 
 class QLabel;
 class QWidget;
@@ -13,14 +14,15 @@ class QWidget;
 namespace mensurio::ui {
 
 struct SourceLine {
-  QLabel* text;    // Label_Ausgangseinheit
-  QLabel* flag;    // Flagge1
-  QLabel* equals;  // Label2
+  QLabel* text;     // Label_Ausgangseinheit
+  FlagImage* flag;  // Flagge1
+  QLabel* equals;   // Label2
 };
 
 // Places `neighbour` `gap` pixels right of the right edge of `left`.
 void PlaceRightOf(QWidget* neighbour, const QWidget* left, int gap);
 
-void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, const QPixmap& flag);
+// `origin`: the source unit's origin code, whose flag is shown.
+void ShowSourceLine(const SourceLine& line, const QString& value, const QString& name, int origin);
 
 }  // namespace mensurio::ui

@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include "accessiblenames.h"
 #include "areainfo.h"
 #include "conversion.h"
 #include "ioerror.h"
@@ -31,9 +32,12 @@
 #include "tueberbox.h"
 #include "tvorsatzzeichen.h"
 #include "images.h"
+#include "lightlook.h"
 #include "qttext.h"
 #include "rateimportcommand.h"
 #include "ratestand.h"
+#include "summertime.h"
+#include "zonerefreshcommand.h"
 #include "startup.h"
 #include "text.h"
 #include "uifonts.h"
@@ -62,13 +66,6 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
   return label;
 }
 
-QLabel* MakeImage(QWidget* parent, const char* name, int x, int y) {
-  auto* image = new QLabel(parent);
-  image->setObjectName(name);
-  image->setGeometry(x, y, 32, 16);
-  return image;
-}
-
 QToolButton* MakeButton(QWidget* parent, const char* name, const QString& hint, const QRect& geometry) {
   auto* button = new QToolButton(parent);
   button->setObjectName(name);
@@ -86,16 +83,20 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   setWindowTitle("Mensurio");
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  UseLightLook(*this);
   setFont(PixelFont("Arial", 11));
   SetTextColor(this, kBlue);
   auto* client = new QWidget(this);
   client->setObjectName("Client");
   client->setFixedSize(561, 373);
   setCentralWidget(client);
+  summer_time = std::make_unique<SummerTime>(*this);
   BuildControls(client);
   ShowUnitDetailsAsToolTips(*this);
   BuildMenu();
   AddButtonKeys(*this);
+  UseLightMenus(*menuBar());
+  NameControls(*this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -114,7 +115,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   SpeedButton2 = MakeButton(client, "SpeedButton2", QString::fromUtf8("Information über Gebiet"), {160, 20, 25, 21});
   MakeLabel(client, "Label1", "Ausgangseinheit und Ergebnis:", 201, 5, LabelFont(true), kBlue);
   Label_Ausgangseinheit = MakeLabel(client, "Label_Ausgangseinheit", "", 201, 25, LabelFont(), kRed);
-  Flagge1 = MakeImage(client, "Flagge1", 350, 25);
+  Flagge1 = new FlagImage(client, "Flagge1", 350, 25);
   Label2 = MakeLabel(client, "Label2", "=", 405, 25, PixelFont("MS Sans Serif", 16, true), kRed);
 
   Panel1 = new QFrame(client);
@@ -144,6 +145,7 @@ void TMyWindow::BuildControls(QWidget* client) {
     const TAusgabetextobject& e = units[static_cast<size_t>(row)];
     content.name = FromCp1252(e.name());
     content.image = OriginImage(e.origin());
+    content.origin = QString::fromUtf8(OriginName(e.origin()));
     if (results_valid) content.result = FromCp1252(scientific_display ? e.scientific_text : e.float_text);
     return content;
   });
@@ -170,7 +172,7 @@ void TMyWindow::BuildControls(QWidget* client) {
   connect(Edit_Eingabe, &QLineEdit::returnPressed, this, &TMyWindow::ConvertCommand);
 
   Label_gewaehlte_einheit = MakeLabel(client, "Label_gewaehlte_einheit", "", 180, 340, LabelFont(), kRed);
-  Image1 = MakeImage(client, "Image1", 330, 340);
+  Image1 = new FlagImage(client, "Image1", 330, 340);
 
   Rechentaste = MakeButton(client, "Rechentaste", "Einheit umrechnen", {432, 335, 45, 25});
   SpeedButton4 = MakeButton(client, "SpeedButton4", "Einheit suchen", {487, 335, 25, 25});
@@ -209,6 +211,7 @@ void TMyWindow::BuildMenu() {
   bar->setObjectName("MainMenu1");
   QMenu* datei = bar->addMenu("&Datei");
   AddRateImportItem(*this, datei);
+  AddZoneRefreshItem(*this, datei);
   datei->addSeparator();
   Beenden1 = add(datei, "Beenden1", "&Beenden");
   QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
@@ -229,6 +232,8 @@ void TMyWindow::BuildMenu() {
   EinheitensortierungnachAlphabet1 =
       add(einstellungen, "EinheitensortierungnachAlphabet1", "Einheitensortierung nach &Alphabet");
   EinheitensortierungnachLand1 = add(einstellungen, "EinheitensortierungnachLand1", "Einheitensortierung nach &Land");
+  einstellungen->addSeparator();
+  summer_time->AddMenuItem(einstellungen);
   einstellungen->addSeparator();
   Lnderauseinblenden1 = add(einstellungen, "Lnderauseinblenden1", "Lä&nder aus-/einblenden...");
   QMenu* hilfe = bar->addMenu("&Hilfe");
@@ -300,6 +305,7 @@ bool TMyWindow::FormCreate() {
   sort_alphabetical = s.sort_alphabetical;
   scientific_display = s.scientific_display;
   origin_visible = s.origin_visible;
+  summer_time->SetOn(s.summer_time);
   units.clear();
   blink_phase = true;
   return true;
@@ -339,6 +345,7 @@ void TMyWindow::closeEvent(QCloseEvent* event) {
   s.sort_alphabetical = sort_alphabetical;
   s.scientific_display = scientific_display;
   s.origin_visible = origin_visible;
+  s.summer_time = summer_time->on();
   WriteSettings(s, platform_.boxes);
   units.clear();
   platform_.help.Quit();
@@ -378,7 +385,7 @@ void TMyWindow::SelectRow(int row) {
 void TMyWindow::ShowSelectedUnit() {
   if (units.empty()) {
     Label_gewaehlte_einheit->setText("");
-    Image1->clear();
+    Image1->ShowOrigin(0);
     // Nothing is listed, so no country is chosen either.
     StatusBar1->setText("");
     return;
@@ -388,13 +395,13 @@ void TMyWindow::ShowSelectedUnit() {
   Label_gewaehlte_einheit->setText(FromCp1252(TrimRightBlanks(e.name())));
   Label_gewaehlte_einheit->adjustSize();
   PlaceRightOf(Image1, Label_gewaehlte_einheit, 5);
-  Image1->setPixmap(OriginImage(e.origin()));
+  Image1->ShowOrigin(e.origin());
 }
 
 void TMyWindow::ShowSourceUnit() {
   Timer1->start();
   ShowSourceLine({Label_Ausgangseinheit, Flagge1, Label2}, Edit_Eingabe->text(), Label_gewaehlte_einheit->text(),
-                 Image1->pixmap());
+                 Image1->origin());
 }
 
 void TMyWindow::Timer1Timer() {
@@ -433,8 +440,7 @@ void TMyWindow::RechentasteClick() { ConvertCommand(); }
 void TMyWindow::ConvertCommand() {
   if (units.empty()) return;
   int top = ListBoxEinheit->TopIndex();
-  ConversionResult r = Convert(KindOfArea(area_index), units, static_cast<size_t>(SelectedIndex()),
-                               ToCp1252(Edit_Eingabe->text()));
+  ConversionResult r = summer_time->Convert(units, static_cast<size_t>(SelectedIndex()), ToCp1252(Edit_Eingabe->text()));
   switch (r.status) {
     case ConversionStatus::Done:
       FinishConversion();

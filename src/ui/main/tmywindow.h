@@ -5,7 +5,10 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
+
 #include "catalogue.h"
+#include "flagimage.h"
 #include "platform.h"
 #include "settings.h"
 #include "unitlist.h"
@@ -30,6 +33,7 @@ class TFaktor_aendern_Weltzeit;
 class TSuch_Dialog;
 class TVorsatzzeichen;
 class TueberBox;
+class SummerTime;
 
 class TMyWindow : public QMainWindow {
   Q_OBJECT
@@ -57,6 +61,7 @@ class TMyWindow : public QMainWindow {
   bool results_valid = false;
   bool unit_inserted = false;
   bool factor_changed = false;
+  std::unique_ptr<SummerTime> summer_time;  // world time with summer time
 
   // Operations shared with the dialogs.
   void LoadUnits();
@@ -76,9 +81,9 @@ class TMyWindow : public QMainWindow {
   UnitListBox* ListBoxEinheit;
   QLineEdit* Edit_Eingabe;
   QLabel* Label_gewaehlte_einheit;
-  QLabel* Image1;
+  FlagImage* Image1;
   QLabel* Label_Ausgangseinheit;
-  QLabel* Flagge1;
+  FlagImage* Flagge1;
   QLabel* Label2;
   QLabel* StatusBar1;
   QFrame* Panel1;

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTextDocumentFragment>
 #include <cmath>
 
 namespace mensurio::ui {
@@ -42,7 +43,11 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   QColor fill = state.selected ? palette.color(QPalette::Active, QPalette::Highlight)
                                : palette.color(QPalette::Active, QPalette::Base);
   QColor text = state.selected ? palette.color(QPalette::Active, QPalette::HighlightedText) : QColor(Qt::black);
-  if (row % 2 == 1 && !(state.selected && state.focused)) fill = kSilver;
+  const bool silver = row % 2 == 1 && !(state.selected && state.focused);
+  if (silver) {
+    fill = kSilver;
+    text = Qt::black;
+  }
   painter.fillRect(rect, fill);
   painter.setFont(font);
   painter.setPen(text);
@@ -54,15 +59,32 @@ void DrawUnitRow(QPainter& painter, const QRect& rect, int row, const UnitRowSta
   painter.drawText(QPoint(nameX, baseline), content.name);
   if (!content.image.isNull()) painter.drawPixmap(QPoint(right - 2 * rect.height(), rect.top()), content.image);
   if (!content.result.isEmpty()) painter.drawText(QPoint(rect.left(), baseline), content.result);
+  if (silver && state.selected) {
+    painter.setPen(palette.color(QPalette::Active, QPalette::Highlight));
+    painter.drawRect(rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect.adjusted(1, 1, -2, -2));
+  }
   painter.restore();
+}
+
+QString AccessibleRowText(const UnitRowContent& content) {
+  QStringList parts;
+  if (!content.result.isEmpty()) parts << content.result.trimmed();
+  parts << content.name.trimmed() << content.origin;
+  return parts.join(", ");
 }
 
 QVariant UnitRows::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= rows_) return {};
-  if (role == Qt::DisplayRole && name_) return name_(index.row());
-  if (role == Qt::ToolTipRole && tooltip_) {
+  if (role == Qt::DisplayRole && content_) return content_(index.row()).name;
+  if (role == Qt::AccessibleTextRole && content_) return AccessibleRowText(content_(index.row()));
+  if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) && tooltip_) {
     QString tip = tooltip_(index.row());
-    if (!tip.isEmpty()) return tip;
+    if (tip.isEmpty()) return {};
+    // The details of the tooltip, without its markup, describe the row to
+    // a screen reader.
+    if (role == Qt::AccessibleDescriptionRole) return QTextDocumentFragment::fromHtml(tip).toPlainText();
+    return tip;
   }
   return {};
 }
@@ -87,13 +109,14 @@ UnitListBox::UnitListBox(QWidget* parent) : QListView(parent), rows_(this) {
   setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSelectionMode(QAbstractItemView::SingleSelection);
+  setAccessibleName("Einheiten-Liste");
   connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) { emit currentRowChanged(current.row()); });
 }
 
 void UnitListBox::SetContentSource(ContentSource source) {
   source_ = std::move(source);
-  rows_.name_ = [this](int row) { return Content(row).name; };
+  rows_.content_ = [this](int row) { return Content(row); };
 }
 
 void UnitListBox::SetToolTipSource(std::function<QString(int row)> source) { rows_.tooltip_ = std::move(source); }

@@ -1,5 +1,7 @@
 // One row of the unit list: result, name from a third of the width, origin
 // image at the right end; odd rows silver unless selected in the focused list.
+// A selected row on silver (the list is not focused) has black text and a
+// frame in the highlight colour: white on silver could not be read.
 #pragma once
 
 #include <QAbstractListModel>
@@ -15,7 +17,12 @@ struct UnitRowContent {
   QString name;
   QString result;  // empty when no results are shown
   QPixmap image;
+  QString origin;  // the origin's name, for screen readers
 };
+
+// What a screen reader says of a row: "result, name, origin" (without the
+// result while none is shown).
+QString AccessibleRowText(const UnitRowContent& content);
 
 struct UnitRowState {
   bool selected = false;
@@ -32,6 +39,8 @@ class UnitRows : public QAbstractListModel {
  public:
   using QAbstractListModel::QAbstractListModel;
   int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows_; }
+  // The name (typing in the list finds rows by it), the tooltip, and for
+  // screen readers the accessible text and the tooltip as plain text.
   QVariant data(const QModelIndex& index, int role) const override;
   void Reset(int rows);
   void Remove(int row);
@@ -39,7 +48,7 @@ class UnitRows : public QAbstractListModel {
  private:
   friend class UnitListBox;
   int rows_ = 0;
-  std::function<QString(int row)> name_;
+  std::function<UnitRowContent(int row)> content_;
   std::function<QString(int row)> tooltip_;
 };
 

@@ -1,0 +1,41 @@
+// One running program per data directory: two windows over the same files
+// would each write records at numbers the other has shifted. The first start
+// on a directory owns it; a later start on the same directory asks the first
+// to bring its window to the front and ends. Starts on different directories
+// do not meet.
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+
+namespace mensurio {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+ public:
+  // `directory`: the data directory; its canonical path is the key.
+  explicit SingleInstance(const QString& directory, QObject* parent = nullptr);
+
+  // The name both starts on the directory meet at.
+  static QString ServerName(const QString& directory);
+
+  // True when this program now owns the directory and listens for later
+  // starts. The name is an abstract local socket, which the system releases
+  // with the process that held it, so a program that crashed or was killed
+  // never locks the user out. False when a running program owns it and was
+  // asked to come to the front: this start is to end.
+  bool Claim();
+
+ signals:
+  // A later start on the same directory wants the window in front.
+  void RaiseRequested();
+
+ private:
+  bool AskOwnerToRaise();
+
+  QString name_;
+  QLocalServer server_;
+};
+
+}  // namespace mensurio
