@@ -98,6 +98,12 @@ AreaKind KindOfAreaName(const std::string& name) {
 
 AreaKind KindOfArea(int n) { return KindOfAreaName(AreaCatalogue(n).name); }
 
+std::string AreaFileOfKind(AreaKind kind) {
+  for (int n = 1; n <= kAreaCount; ++n)
+    if (KindOfArea(n) == kind) return AreaCatalogue(n).file;
+  return {};
+}
+
 const char* OriginName(int code) {
   if (code < 1 || code > kOriginCount) return "";
   return kOrigins[code];

@@ -24,6 +24,8 @@ bool IsValidArea(int n);
 // Decided by the exact area name.
 AreaKind KindOfAreaName(const std::string& name);
 AreaKind KindOfArea(int n);
+// The data file of the first area of a kind ("WELTZEIT.DAT" for world time).
+std::string AreaFileOfKind(AreaKind kind);
 
 // Name of origin code k (UTF-8), "" for an unassigned code or one outside 1..91.
 const char* OriginName(int code);

@@ -72,11 +72,7 @@ std::string CannotReadRateFileMessage(const std::string& name) {
   return "Die Datei " + name + " konnte nicht gelesen werden!";
 }
 
-std::string CurrencyAreaFile() {
-  for (int n = 1; n <= kAreaCount; ++n)
-    if (KindOfArea(n) == AreaKind::Currency) return AreaCatalogue(n).file;
-  return {};
-}
+std::string CurrencyAreaFile() { return AreaFileOfKind(AreaKind::Currency); }
 
 std::optional<std::string> ImportRates(std::string_view content, Date today, MessageBoxes& boxes) {
   RateFileRead read = ReadRateFile(content, today);

@@ -1,18 +1,29 @@
 #include "unitdetails.h"
 
 #include "text.h"
+#include "worldtime.h"
 
 namespace mensurio {
 namespace {
 
-template <size_t N>
-void AddLine(std::string& out, const char* caption, const char (&field)[N]) {
-  std::string text = TrimRightBlanks(FieldText(field));
-  if (text.empty()) return;
+void AddText(std::string& out, const char* caption, const std::string& cp1252) {
+  if (cp1252.empty()) return;
   if (!out.empty()) out += '\n';
   out += caption;
   out += ' ';
-  out += Cp1252ToUtf8(text);
+  out += Cp1252ToUtf8(cp1252);
+}
+
+template <size_t N>
+void AddLine(std::string& out, const char* caption, const char (&field)[N]) {
+  AddText(out, caption, TrimRightBlanks(FieldText(field)));
+}
+
+// "Europe/Berlin (tzdata 2026f)": the place's zone and the state of its data.
+std::string ZoneWithStand(const UnitRecord& record) {
+  std::string zone = ZoneNameOf(record);
+  std::string stand = ZoneStandOf(record);
+  return zone.empty() || stand.empty() ? zone : zone + " (" + stand + ")";
 }
 
 }  // namespace
@@ -28,6 +39,7 @@ std::string UnitDetails(const UnitRecord& record, AreaKind kind) {
   } else if (kind == AreaKind::WorldTime) {
     AddLine(out, "Sommerzeit (+ 1 Stunde):", record.validity);
     AddLine(out, "Wert bzw. ca. Wert:", record.approx_value);
+    AddText(out, "Zeitzone:", ZoneWithStand(record));
   }
   return out;
 }

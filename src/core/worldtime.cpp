@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string_view>
 
@@ -145,6 +146,16 @@ std::string ZoneNameOf(const UnitRecord& record) {
 }
 
 std::string ZoneStandOf(const UnitRecord& record) { return TrimRightBlanks(FieldText(record.spare_text_2)); }
+
+std::string PlacesStand(const UnitList& places) {
+  std::map<std::string, int> count;
+  std::string most;
+  for (const TAusgabetextobject& e : places) {
+    std::string stand = ZoneStandOf(e.record);
+    if (!stand.empty() && ++count[stand] > count[most]) most = stand;
+  }
+  return most;
+}
 
 const TimeZone* ZoneOf(const TAusgabetextobject& place, ZoneCache& zones) {
   std::string name = ZoneNameOf(place.record);

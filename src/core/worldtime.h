@@ -23,6 +23,10 @@ std::string ZoneNameOf(const UnitRecord& record);
 // spare_text_2 ("tzdata 2026f", "Stand 08.12.2026"); empty when none.
 std::string ZoneStandOf(const UnitRecord& record);
 
+// The state the listed places' data is of: the one most of them record,
+// empty when none records one.
+std::string PlacesStand(const UnitList& places);
+
 // The zone of a place in `zones`; nullptr without a zone name or for a zone
 // the database does not know (the place then keeps its stored offset).
 const TimeZone* ZoneOf(const TAusgabetextobject& place, ZoneCache& zones);

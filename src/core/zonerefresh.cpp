@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "catalogue.h"
 #include "format.h"
 #include "ioerror.h"
 #include "maintenance.h"
@@ -54,7 +55,7 @@ UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int yea
   long stored = static_cast<long>(WorldTimeMinutes(place.Factor()));
   if (stored != facts.standard_minutes) {
     r.SetFactor(facts.standard_minutes * kHoursPerMinute);
-    parts.push_back(OffsetText(stored) + " \u2192 " + OffsetText(facts.standard_minutes));
+    parts.push_back(OffsetText(stored) + " → " + OffsetText(facts.standard_minutes));
   }
   std::string summer = Utf8Field(FieldText(place.validity));
   // In a year in which a zone enters summer time for good (or leaves it),
@@ -106,6 +107,38 @@ ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year
     result.changes.clear();
   }
   return result;
+}
+
+std::string RefreshSummary(const ZoneRefresh& refresh, const std::string& stand, int year) {
+  constexpr size_t kMostChanges = 20;
+  constexpr size_t kMostUnknown = 8;
+  const std::string source =
+      "der Zeitzonen-Datenbank des Systems (" + stand + ", Jahr " + std::to_string(year) + ")";
+  std::string text;
+  if (refresh.changes.empty()) {
+    text = "Die Orte der Weltzeit stimmen mit " + source + " überein; nichts wurde geändert.";
+  } else {
+    text = "Nach " + source + " geändert:\n";
+    for (size_t i = 0; i < refresh.changes.size() && i < kMostChanges; ++i) text += "\n" + refresh.changes[i];
+    if (refresh.changes.size() > kMostChanges)
+      text += "\n… und " + std::to_string(refresh.changes.size() - kMostChanges) + " weitere";
+  }
+  if (!refresh.unknown.empty()) {
+    text += "\n\nDem System unbekannt, daher unverändert: ";
+    for (size_t i = 0; i < refresh.unknown.size() && i < kMostUnknown; ++i) text += (i ? ", " : "") + refresh.unknown[i];
+    if (refresh.unknown.size() > kMostUnknown)
+      text += " und " + std::to_string(refresh.unknown.size() - kMostUnknown) + " weitere";
+    text += ".";
+  }
+  return text;
+}
+
+bool RefreshWorldTimePlaces(ZoneCache& zones, const CivilDate& today, MessageBoxes& boxes) {
+  const std::string stand = ZoneStand(zones.directory(), today);
+  ZoneRefresh refresh = RefreshTimeZones(AreaFileOfKind(AreaKind::WorldTime), zones, today.year, stand, boxes);
+  if (refresh.failed) return false;
+  boxes.Show(BoxKind::Information, RefreshSummary(refresh, stand, today.year));
+  return !refresh.changes.empty();
 }
 
 std::string ZoneStand(const std::string& dir, const CivilDate& today) {

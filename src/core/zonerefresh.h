@@ -34,6 +34,16 @@ UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int yea
 ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year, const std::string& stand,
                              MessageBoxes& boxes);
 
+// The information box after a refresh that did not fail (UTF-8): what
+// changed, or that nothing did, and the places whose zone the database
+// lacks; long lists are cut.
+std::string RefreshSummary(const ZoneRefresh& refresh, const std::string& stand, int year);
+
+// The whole command on the world-time file: the places of every known zone
+// as the database has them in today's year, then the information box (a
+// failure has shown its message instead). True when the file was rewritten.
+bool RefreshWorldTimePlaces(ZoneCache& zones, const CivilDate& today, MessageBoxes& boxes);
+
 // What the places record as the state of the data of the database in
 // `dir`: "tzdata " and its version, or without one "Stand " and the date.
 std::string ZoneStand(const std::string& dir, const CivilDate& today);

@@ -56,6 +56,24 @@ TEST(UnitDetails, OneLinePerKnownFieldByKindOfArea) {
     EXPECT_EQ(UnitDetails(WithFields(c.fields), c.kind), c.expected) << c.expected;
 }
 
+// A place's time zone and the state of its data, from the spare fields.
+TEST(UnitDetails, ThePlacesTimeZone) {
+  struct Case { AreaKind kind; const char* zone; const char* stand; const char* expected; };
+  const Case cases[] = {
+      {AreaKind::WorldTime, "Europe/Berlin", "tzdata 2026f", "Zeitzone: Europe/Berlin (tzdata 2026f)"},
+      {AreaKind::WorldTime, "Europe/Berlin", "", "Zeitzone: Europe/Berlin"},
+      {AreaKind::WorldTime, "", "tzdata 2026f", ""},  // an own place
+      {AreaKind::WorldTime, "../etc/passwd", "", ""},
+      {AreaKind::Ordinary, "Europe/Berlin", "tzdata 2026f", ""},
+  };
+  for (const Case& c : cases) {
+    UnitRecord r = MakeRecord("Ort", 2, 1);
+    SetFieldOrBlanks(r.spare_text_1, c.zone);
+    SetFieldOrBlanks(r.spare_text_2, c.stand);
+    EXPECT_EQ(UnitDetails(r, c.kind), c.expected) << c.zone;
+  }
+}
+
 TEST(UnitDetails, AFieldWithoutItsZeroEndsAtTheFieldsEnd) {
   UnitRecord r = MakeRecord("Einheit", 1, 1);
   std::memset(r.symbol, 'S', sizeof r.symbol);  // 21 bytes, no terminating zero

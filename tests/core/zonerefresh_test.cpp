@@ -139,9 +139,10 @@ TEST_F(RefreshTimeZonesTest, AFailureAtAnyStepLeavesTheOldFile) {
     EXPECT_EQ(ReadBytes(kFile), renamed ? refreshed : old);
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].kind, renamed ? BoxKind::Warning : BoxKind::Error);
-    if (!renamed)
+    if (!renamed) {
       EXPECT_EQ(boxes.shown[0].text, "Die Datei WELTZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei "
                                      "konnte nicht geschrieben werden!");
+    }
   }
 }
 
@@ -150,6 +151,38 @@ TEST(ZoneStand, VersionOfTheDatabaseOrTheDate) {
   EXPECT_EQ(ZoneStand(work.path(), {2026, 12, 8}), "Stand 08.12.2026");
   WriteBytes("tzdata.zi", "# version 2025b\n");
   EXPECT_EQ(ZoneStand(work.path(), {2026, 12, 8}), "tzdata 2025b");
+}
+
+}  // namespace
+}  // namespace mensurio
+
+namespace mensurio {
+namespace {
+
+TEST(RefreshSummary, NothingChangesOrWhatDidCutShort) {
+  auto many = [](const char* what, int n) {
+    std::vector<std::string> v;
+    for (int i = 1; i <= n; ++i) v.push_back(what + std::to_string(i));
+    return v;
+  };
+  struct Case { int changes, unknown; const char* begins; const char* ends; };
+  const Case cases[] = {
+      {0, 0, "Die Orte der Weltzeit stimmen mit der Zeitzonen-Datenbank des Systems (tzdata 2025b, Jahr 2026) "
+             "überein; nichts wurde geändert.", "geändert."},
+      {1, 0, "Nach der Zeitzonen-Datenbank des Systems (tzdata 2025b, Jahr 2026) geändert:\n\nOrt1", "Ort1"},
+      {20, 0, "Nach", "\nOrt20"},
+      {21, 0, "Nach", "\nOrt20\n… und 1 weitere"},
+      {0, 2, "Die Orte", "überein; nichts wurde geändert.\n\nDem System unbekannt, daher unverändert: Zone1, Zone2."},
+      {0, 9, "Die Orte", "Zone7, Zone8 und 1 weitere."},
+  };
+  for (const Case& c : cases) {
+    ZoneRefresh r;
+    r.changes = many("Ort", c.changes);
+    r.unknown = many("Zone", c.unknown);
+    std::string text = RefreshSummary(r, "tzdata 2025b", 2026);
+    EXPECT_EQ(text.rfind(c.begins, 0), 0u) << text;
+    EXPECT_TRUE(text.ends_with(c.ends)) << text;
+  }
 }
 
 }  // namespace

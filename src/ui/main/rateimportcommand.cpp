@@ -8,6 +8,7 @@
 #include <string>
 
 #include "rateimport.h"
+#include "reloadarea.h"
 #include "ratestand.h"
 #include "tmywindow.h"
 #include "zipentry.h"
@@ -43,21 +44,6 @@ std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes)
   std::optional<std::string> unpacked = FirstFileOfZip(content, kLargestRateFile);
   if (!unpacked) boxes.Show(BoxKind::Error, DamagedZipMessage(info.fileName().toStdString()));
   return unpacked;
-}
-
-// The list of the currency area anew from its file; the record numbers stay
-// (the import neither adds nor drops records), so the selected unit is found
-// again by its number.
-void ReloadKeepingSelection(TMyWindow& w) {
-  int index = w.SelectedIndex();
-  int32_t record = index < 0 ? -1 : w.units[static_cast<size_t>(index)].record_number;
-  w.results_valid = false;
-  w.ClearSourceUnit();
-  w.LoadUnits();
-  w.FillUnitList();
-  for (size_t row = 0; row < w.units.size(); ++row)
-    if (w.units[row].record_number == record) w.SelectRow(static_cast<int>(row));
-  w.ShowSelectedUnit();
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFrame>
 
+#include "summertime.h"
 #include "tmywindow.h"
 #include "uifonts.h"
 
@@ -33,10 +34,15 @@ Date Today() {
 
 void ShowRateStand(TMyWindow& window) {
   QLabel* label = RateStandLabel(window.Panel1);
-  std::optional<Date> stand;
-  if (KindOfArea(window.area_index) == AreaKind::Currency) stand = NewestStand(window.units);
-  label->setText(stand ? QString::fromUtf8(RateAgeText(*stand, Today())) : QString());
-  label->setVisible(stand.has_value());
+  QString text;
+  if (KindOfArea(window.area_index) == AreaKind::Currency) {
+    if (std::optional<Date> stand = NewestStand(window.units))
+      text = QString::fromUtf8(RateAgeText(*stand, Today()));
+  } else if (KindOfArea(window.area_index) == AreaKind::WorldTime) {
+    text = QString::fromUtf8(window.summer_time->StandText());
+  }
+  label->setText(text);
+  label->setVisible(!text.isEmpty());
 }
 
 }  // namespace mensurio::ui

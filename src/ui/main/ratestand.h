@@ -1,6 +1,7 @@
-// The age of the exchange rates, shown in the information panel while the
-// currency area is listed: the newest "Stand" of the listed currencies and
-// how many days lie between it and today.
+// The age of the data at the point of use, in the information panel: while
+// the currency area is listed, the newest "Stand" of the listed currencies
+// and how many days lie between it and today; while world time is listed,
+// the time-zone data of the places and whether summer time counts.
 #pragma once
 
 #include "ratedate.h"

@@ -36,6 +36,8 @@
 #include "qttext.h"
 #include "rateimportcommand.h"
 #include "ratestand.h"
+#include "summertime.h"
+#include "zonerefreshcommand.h"
 #include "startup.h"
 #include "text.h"
 #include "uifonts.h"
@@ -88,6 +90,7 @@ TMyWindow::TMyWindow(Platform platform, QWidget* parent) : QMainWindow(parent), 
   client->setObjectName("Client");
   client->setFixedSize(561, 373);
   setCentralWidget(client);
+  summer_time = std::make_unique<SummerTime>(*this);
   BuildControls(client);
   ShowUnitDetailsAsToolTips(*this);
   BuildMenu();
@@ -208,6 +211,7 @@ void TMyWindow::BuildMenu() {
   bar->setObjectName("MainMenu1");
   QMenu* datei = bar->addMenu("&Datei");
   AddRateImportItem(*this, datei);
+  AddZoneRefreshItem(*this, datei);
   datei->addSeparator();
   Beenden1 = add(datei, "Beenden1", "&Beenden");
   QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
@@ -228,6 +232,8 @@ void TMyWindow::BuildMenu() {
   EinheitensortierungnachAlphabet1 =
       add(einstellungen, "EinheitensortierungnachAlphabet1", "Einheitensortierung nach &Alphabet");
   EinheitensortierungnachLand1 = add(einstellungen, "EinheitensortierungnachLand1", "Einheitensortierung nach &Land");
+  einstellungen->addSeparator();
+  summer_time->AddMenuItem(einstellungen);
   einstellungen->addSeparator();
   Lnderauseinblenden1 = add(einstellungen, "Lnderauseinblenden1", "Lä&nder aus-/einblenden...");
   QMenu* hilfe = bar->addMenu("&Hilfe");
@@ -299,6 +305,7 @@ bool TMyWindow::FormCreate() {
   sort_alphabetical = s.sort_alphabetical;
   scientific_display = s.scientific_display;
   origin_visible = s.origin_visible;
+  summer_time->SetOn(s.summer_time);
   units.clear();
   blink_phase = true;
   return true;
@@ -338,6 +345,7 @@ void TMyWindow::closeEvent(QCloseEvent* event) {
   s.sort_alphabetical = sort_alphabetical;
   s.scientific_display = scientific_display;
   s.origin_visible = origin_visible;
+  s.summer_time = summer_time->on();
   WriteSettings(s, platform_.boxes);
   units.clear();
   platform_.help.Quit();
@@ -432,8 +440,7 @@ void TMyWindow::RechentasteClick() { ConvertCommand(); }
 void TMyWindow::ConvertCommand() {
   if (units.empty()) return;
   int top = ListBoxEinheit->TopIndex();
-  ConversionResult r = Convert(KindOfArea(area_index), units, static_cast<size_t>(SelectedIndex()),
-                               ToCp1252(Edit_Eingabe->text()));
+  ConversionResult r = summer_time->Convert(units, static_cast<size_t>(SelectedIndex()), ToCp1252(Edit_Eingabe->text()));
   switch (r.status) {
     case ConversionStatus::Done:
       FinishConversion();

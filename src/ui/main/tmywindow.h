@@ -5,6 +5,8 @@
 #include <QMainWindow>
 #include <QTimer>
 
+#include <memory>
+
 #include "catalogue.h"
 #include "flagimage.h"
 #include "platform.h"
@@ -31,6 +33,7 @@ class TFaktor_aendern_Weltzeit;
 class TSuch_Dialog;
 class TVorsatzzeichen;
 class TueberBox;
+class SummerTime;
 
 class TMyWindow : public QMainWindow {
   Q_OBJECT
@@ -58,6 +61,7 @@ class TMyWindow : public QMainWindow {
   bool results_valid = false;
   bool unit_inserted = false;
   bool factor_changed = false;
+  std::unique_ptr<SummerTime> summer_time;  // world time with summer time
 
   // Operations shared with the dialogs.
   void LoadUnits();
