@@ -43,7 +43,8 @@ QString SingleInstance::ServerName(const QString& directory) {
   QByteArray key;
   struct stat st {};
   if (::stat(QFile::encodeName(directory).constData(), &st) == 0) {
-    key = QByteArray::number(static_cast<quint64>(st.st_dev)) + ":" + QByteArray::number(static_cast<quint64>(st.st_ino));
+    key = QByteArray::number(static_cast<quint64>(st.st_dev)) + ":" +
+          QByteArray::number(static_cast<quint64>(st.st_ino));
   } else {
     QFileInfo info(directory);
     key = (info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath()).toUtf8();
