@@ -1,5 +1,7 @@
 #include "resources/images.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -265,6 +267,10 @@ TEST_F(Images, UnfitStripFileIsIgnored) {
     EXPECT_EQ(Pixels(OriginImage(36, 1.0)), builtIn) << c.what;
     EXPECT_EQ(OriginImage(36, 2.0).size(), QSize(64, 32)) << c.what;
   }
+  TempWorkDir dir;
+  ASSERT_EQ(::mkfifo("ORIGINS.PNG", 0644), 0);  // read without waiting for a writer
+  EXPECT_EQ(LoadOriginImages(), OriginStrip::FileIgnored);
+  EXPECT_EQ(Pixels(OriginImage(36, 1.0)), builtIn);
 }
 
 TEST_F(Images, ButtonGlyphs) {

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "faultplan.h"
+#include "maintenance.h"
 #include "tdlg_eigene_einfuegen.h"
 #include "tdlg_eigene_einfuegen_waehrung.h"
 #include "tdlg_eigene_einfuegen_wz.h"
@@ -254,6 +255,36 @@ TEST_F(Maintenance, TextsTheDataFilesCannotHoldAreRefused) {
                                                      UnstorableCharacterMessage(U'\t')}));
   EXPECT_EQ(boxes.shown[0].kind, BoxKind::Information);
   EXPECT_EQ(FieldText(RecordAt("LAENGE.DAT", 0).name), "Aune de P\xe9rigord");
+}
+
+// Another program changed the file under the window: a hide or a factor
+// change writes nothing, says so, and the list is read again.
+TEST_F(Maintenance, AFileChangedUnderTheWindowIsReadAgainNotWritten) {
+  WriteLength();
+  auto& w = OpenArea(kLaenge);
+  ASSERT_EQ(Names(w), (std::vector<std::string>{"Fuß", "Meile", "Meter"}));
+  const std::string changed = FileBytes({MakeRecord("Achtel", 4, 1), MakeRecord("Elle", 90, 0.9144L, 0),
+                                         MakeRecord("Fu\xDF", 3, 0.3048L), MakeRecord("Meile", 3, 1609.344L),
+                                         MakeRecord("Meter", 1, 1), MakeRecord("Zoll", 39, 0.02615L, 0)});
+  WriteBytes("LAENGE.DAT", changed);
+  w.ListBoxEinheit->setCurrentRow(1);  // Meile, remembered at record 2, where Fuß now stands
+  w.Einheitausblenden1Click();
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{FileChangedMessage("LAENGE.DAT")});
+  EXPECT_EQ(ReadBytes("LAENGE.DAT"), changed);
+  EXPECT_EQ(Names(w), (std::vector<std::string>{"Achtel", "Fuß", "Meile", "Meter"}));
+
+  WriteLength();  // and back: the list read above is out of date again
+  const std::string back = ReadBytes("LAENGE.DAT");
+  boxes.shown.clear();
+  w.ListBoxEinheit->setCurrentRow(0);
+  When<ui::TFaktor_aendern>([&](ui::TFaktor_aendern& d) {
+    d.Edit1->setText("3");
+    d.OKBtn->click();
+  });
+  w.Umrechnungsfaktorndern1Click();
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{FileChangedMessage("LAENGE.DAT")});
+  EXPECT_EQ(Names(w), (std::vector<std::string>{"Fuß", "Meile", "Meter"}));
+  EXPECT_EQ(ReadBytes("LAENGE.DAT"), back);
 }
 
 TEST_F(Maintenance, OwnCurrencyAndOwnPlace) {

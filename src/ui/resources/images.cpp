@@ -1,5 +1,6 @@
 #include "resources/images.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,7 +9,9 @@
 #include <array>
 #include <vector>
 
+#include "ioerror.h"
 #include "rawpixels.h"
+#include "recordfile.h"
 
 // The pictures are compiled into the static library mensurio_resources.
 static void InitImageResources() { Q_INIT_RESOURCE(mensurio_images); }
@@ -61,11 +64,23 @@ OriginImages& Origins() {
 
 qreal ApplicationRatio() { return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0; }
 
+constexpr size_t kMaxStripFileBytes = 4 << 20;
+
 // The picture of ORIGINS.PNG, or a null image when it is missing or unfit.
 QImage ReadStripFile(bool& present) {
   present = QFile::exists(kOriginStripFile);
   if (!present) return {};
-  QImageReader reader(kOriginStripFile);
+  // Read without waiting (a FIFO under the name would block the start) and
+  // only as much as a picture of the strip can take.
+  QByteArray bytes;
+  try {
+    std::string data = ReadSmallFile(kOriginStripFile, kMaxStripFileBytes);
+    bytes = QByteArray(data.data(), static_cast<qsizetype>(data.size()));
+  } catch (const IoError&) {
+    return {};
+  }
+  QBuffer buffer(&bytes);
+  QImageReader reader(&buffer);
   if (reader.size().isValid() && reader.size() != kStripSize) return {};
   QImage image = reader.read();
   if (image.size() != kStripSize) return {};
