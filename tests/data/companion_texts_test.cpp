@@ -324,8 +324,6 @@ const char* const kProgramTexts[] = {
     "Falsche Eingabe im Werteingabeld! Bitte ändern!",
     "Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << eingeben!",
     "Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << oder >> hh:mm TT.MM.JJ << eingeben!",
-    "Nach der Zeitzonen-Datenbank des Systems",
-    "ohne Sommerzeit (Normalzeit)",
     "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!",
     "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!",
     "Die ausgeblendeten Einheiten sind gelöscht!",
