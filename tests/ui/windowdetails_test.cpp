@@ -14,7 +14,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolTip>
 #include <QTranslator>
@@ -76,6 +78,26 @@ TEST_F(WindowDetails, RowsShowWhatTheFileKnowsAsTooltips) {
 QString Shown(const QLabel* label) {
   bool as_typed = label->sizeHint().width() >= label->fontMetrics().horizontalAdvance(label->text());
   return label->text() + (as_typed ? "" : " (markup)");
+}
+
+// A tooltip line breaks only where the data has a line end: a zone such as
+// "America/Argentina/Buenos_Aires" or a name with "-" stays on its line.
+TEST_F(WindowDetails, TooltipLinesAreNeverWrapped) {
+  WriteBytes("WAEHRUNG.DAT", FileBytes({Unit("Dollar", 90, "USD", "US-Dollar/Greenback", "Stand 29.12.2023")}));
+  WriteSettingsFile(kWaehrungen);
+  auto& w = Open();
+  QRect rect = w.ListBoxEinheit->visualRect(w.ListBoxEinheit->model()->index(0, 0));
+  QHelpEvent help(QEvent::ToolTip, rect.center(), w.ListBoxEinheit->viewport()->mapToGlobal(rect.center()));
+  QApplication::sendEvent(w.ListBoxEinheit->viewport(), &help);
+  ASSERT_TRUE(QToolTip::isVisible());
+  QTextDocument doc;
+  doc.setHtml(QToolTip::text());
+  QToolTip::hideText();
+  doc.setTextWidth(40);  // far narrower than any line
+  doc.size();            // lays the document out
+  int lines = 0;
+  for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) lines += b.layout()->lineCount();
+  EXPECT_EQ(lines, 3) << doc.toPlainText().toStdString();
 }
 
 TEST_F(WindowDetails, DataIsShownAsPlainText) {

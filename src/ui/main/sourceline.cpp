@@ -2,7 +2,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QTextDocument>
+
+#include "qttext.h"
 
 namespace mensurio::ui {
 namespace {
@@ -27,7 +28,7 @@ void ShowSourceLine(const SourceLine& line, const QString& value, const QString&
   if (metrics.horizontalAdvance(full) > room)
     shown = value + "  " + metrics.elidedText(name, Qt::ElideRight, room - metrics.horizontalAdvance(value + "  "));
   line.text->setText(shown);
-  line.text->setToolTip(shown == full ? QString() : Qt::convertFromPlainText(full, Qt::WhiteSpacePre));
+  line.text->setToolTip(shown == full ? QString() : PlainTextToolTip(full));
   line.text->adjustSize();
   PlaceRightOf(line.flag, line.text, kFlagGap);
   line.flag->ShowOrigin(origin);

@@ -1,7 +1,5 @@
 #include "unittooltips.h"
 
-#include <QTextDocument>
-
 #include "qttext.h"
 #include "summertime.h"
 #include "tmywindow.h"
@@ -18,7 +16,7 @@ void ShowUnitDetailsAsToolTips(TMyWindow& window) {
     std::string fallback = window.summer_time->FallbackNote(unit);
     if (!fallback.empty()) details += (details.empty() ? "" : "\n") + fallback;
     // The texts are data: shown as they stand, never read as markup.
-    return details.empty() ? QString() : Qt::convertFromPlainText(FromUtf8(details), Qt::WhiteSpacePre);
+    return details.empty() ? QString() : PlainTextToolTip(FromUtf8(details));
   });
 }
 

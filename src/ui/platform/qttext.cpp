@@ -19,4 +19,8 @@ std::string ToCp1252(const QString& text) {
   return out;
 }
 
+QString PlainTextToolTip(const QString& text) {
+  return "<p style='white-space:pre'>" + text.toHtmlEscaped() + "</p>";
+}
+
 }  // namespace mensurio::ui
