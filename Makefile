@@ -89,7 +89,7 @@ sanitize: test-deps
 
 # Benchmarks (Google Benchmark): loading, converting, searching, formatting,
 # and the start-up compared with a minimal Qt window.
-BENCHES = mensurio_bench_load mensurio_bench_format mensurio_bench_search mensurio_bench_areachange mensurio_bench_startup mensurio_bench_rates
+BENCHES = mensurio_bench_load mensurio_bench_format mensurio_bench_search mensurio_bench_areachange mensurio_bench_startup mensurio_bench_rates mensurio_bench_worldtime
 .PHONY: bench
 bench: test-configure
 	@for b in $(BENCHES); do \

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "afterfirstpaint.h"
+#include "summertime.h"
 #include "bringtofront.h"
 #include "clipboard.h"
 #include "datadir.h"
@@ -59,6 +60,7 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
   } else {
     new ui::AfterFirstPaint(window, [&window, mode, stop_at] {
       window.CreateDialogs();
+      window.summer_time->ReadZonesAhead();
       if (mode == StartMode::QuitWhenReady) stop_at("ready");
     });
   }

@@ -1,7 +1,10 @@
 #include "singleinstance.h"
 
+#include <sys/stat.h>
+
 #include <QCryptographicHash>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QLoggingCategory>
@@ -35,10 +38,18 @@ SingleInstance::SingleInstance(const QString& directory, QObject* parent)
 }
 
 QString SingleInstance::ServerName(const QString& directory) {
-  QFileInfo info(directory);
-  QString path = info.canonicalFilePath();
-  if (path.isEmpty()) path = info.absoluteFilePath();
-  QByteArray hash = QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha256).toHex();
+  // The directory itself, not its path: a link, a bind mount or a rename
+  // while the program runs lead to the same files.
+  QByteArray key;
+  struct stat st {};
+  if (::stat(QFile::encodeName(directory).constData(), &st) == 0) {
+    key = QByteArray::number(static_cast<quint64>(st.st_dev)) + ":" +
+          QByteArray::number(static_cast<quint64>(st.st_ino));
+  } else {
+    QFileInfo info(directory);
+    key = (info.canonicalFilePath().isEmpty() ? info.absoluteFilePath() : info.canonicalFilePath()).toUtf8();
+  }
+  QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex();
   return "mensurio-" + QString::fromLatin1(hash.left(32));
 }
 

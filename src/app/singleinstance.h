@@ -14,7 +14,8 @@ namespace mensurio {
 class SingleInstance : public QObject {
   Q_OBJECT
  public:
-  // `directory`: the data directory; its canonical path is the key.
+  // `directory`: the data directory; the directory itself (its device and
+  // inode) is the key, whatever path leads to it.
   explicit SingleInstance(const QString& directory, QObject* parent = nullptr);
 
   // The name both starts on the directory meet at.

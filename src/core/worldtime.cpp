@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "format.h"
+#include "ioerror.h"
+#include "recordfile.h"
 #include "numentry.h"
 #include "text.h"
 
@@ -155,6 +157,20 @@ std::string PlacesStand(const UnitList& places) {
     if (!stand.empty() && ++count[stand] > count[most]) most = stand;
   }
   return most;
+}
+
+void ReadZonesAhead(ZoneCache& zones, const std::string& file) {
+  try {
+    RecordFile places = RecordFile::Open(file, kRecordSize, false);
+    UnitRecord record;
+    while (!places.AtEnd()) {
+      places.Read(&record);
+      std::string name = ZoneNameOf(record);
+      if (!name.empty()) zones.Find(name);
+    }
+    places.Close();
+  } catch (const IoError&) {
+  }
 }
 
 const TimeZone* ZoneOf(const TAusgabetextobject& place, ZoneCache& zones) {

@@ -27,6 +27,11 @@ std::string ZoneStandOf(const UnitRecord& record);
 // empty when none records one.
 std::string PlacesStand(const UnitList& places);
 
+// Reads into `zones` the zone of every place of the world-time file `file`
+// (the first conversion with summer time then finds them all); a file that
+// cannot be read leaves the zones to be read when asked for.
+void ReadZonesAhead(ZoneCache& zones, const std::string& file);
+
 // The zone of a place in `zones`; nullptr without a zone name or for a zone
 // the database does not know (the place then keeps its stored offset).
 const TimeZone* ZoneOf(const TAusgabetextobject& place, ZoneCache& zones);

@@ -55,18 +55,21 @@ TEST_F(SingleInstance, OneDirectoryOneProgram) {
     const char* name;
     const char* second_dir;  // relative to the test's root; the first runs on "a"
     bool kill_first;         // kill -9 the first before the second starts
+    bool rename_first;       // the first's directory is renamed "a-renamed" while it runs
     bool second_runs;
   };
   const Case cases[] = {
-      {"same directory", "a", false, false},
-      {"same directory through a link", "link-to-a", false, false},
-      {"same directory with a trailing slash", "a/", false, false},
-      {"another directory", "b", false, true},
-      {"first killed hard", "a", true, true},
+      {"same directory", "a", false, false, false},
+      {"same directory through a link", "link-to-a", false, false, false},
+      {"same directory with a trailing slash", "a/", false, false, false},
+      {"same directory renamed while the first runs", "a-renamed", false, true, false},
+      {"another directory", "b", false, false, true},
+      {"first killed hard", "a", true, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     fs::remove_all(root_ / "a");
+    fs::remove_all(root_ / "a-renamed");
     fs::remove_all(root_ / "b");
     fs::remove(root_ / "link-to-a");
     fs::create_directory(root_ / "a");
@@ -74,6 +77,7 @@ TEST_F(SingleInstance, OneDirectoryOneProgram) {
     Process& first = Start(root_ / "a", "first.log");
     ASSERT_TRUE(LogSays(root_ / "first.log", "serving")) << ReadAll(root_ / "first.log");
     if (c.kill_first) first.Kill(SIGKILL);
+    if (c.rename_first) fs::rename(root_ / "a", root_ / "a-renamed");
 
     Process& second = Start(root_ / c.second_dir, "second.log");
     if (c.second_runs) {

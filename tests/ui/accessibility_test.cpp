@@ -90,7 +90,10 @@ TEST_F(Accessibility, ControlsOfTheMainWindowAreNamed) {
   auto& w = Open();
   ASSERT_TRUE(started);
   w.ConvertCommand();
-  struct Case { QObject* control; const char* name; };
+  struct Case {
+    QObject* control;
+    const char* name;
+  };
   const Case cases[] = {
       {w.Edit_Eingabe, "Werteingabe"},
       {w.ListBoxEinheit, "Einheiten-Liste"},
@@ -131,7 +134,10 @@ TEST_F(Accessibility, EveryControlOfEveryWindowIsNamed) {
     }
     if (window != &w) window->hide();
   }
-  struct Case { QObject* control; const char* name; };
+  struct Case {
+    QObject* control;
+    const char* name;
+  };
   const Case cases[] = {
       {w.Dlg_eigene_einfuegen->Edit1, "Name der Einheit"},
       {w.Dlg_eigene_einfuegen->Edit5, "1 eigene Einheit entspricht (Umrechnungsfaktor)"},

@@ -76,9 +76,12 @@ struct TextOnGround {
 std::vector<TextOnGround> TextsOf(const QWidget* w) {
   const QPalette::ColorGroup g = w->isEnabled() ? QPalette::Active : QPalette::Disabled;
   const QPalette& p = w->palette();
-  const QString name = w->window()->objectName() + "/" + w->objectName() + " (" + w->metaObject()->className() + ")";
+  const QString name =
+      w->window()->objectName() + "/" + w->objectName() + " (" + w->metaObject()->className() + ")";
   std::vector<TextOnGround> texts;
-  auto on_parent = [&](QPalette::ColorRole role) { texts.push_back({name, p.color(g, role), Background(w, g)}); };
+  auto on_parent = [&](QPalette::ColorRole role) {
+    texts.push_back({name, p.color(g, role), Background(w, g)});
+  };
   auto on = [&](QPalette::ColorRole role, QPalette::ColorRole ground) {
     texts.push_back({name, p.color(g, role), p.color(g, ground)});
   };
@@ -163,7 +166,8 @@ TEST_F(Readability, EveryTextOfEveryWindow) {
         for (const TextOnGround& t : TextsOf(child)) {
           ++measured;
           EXPECT_GE(Contrast(t.text, t.ground), 4.5)
-              << t.what.toStdString() << ": " << t.text.name().toStdString() << " on " << t.ground.name().toStdString();
+              << t.what.toStdString() << ": " << t.text.name().toStdString() << " on "
+              << t.ground.name().toStdString();
         }
       }
       EXPECT_GT(measured, 0) << window->objectName().toStdString();
@@ -173,7 +177,8 @@ TEST_F(Readability, EveryTextOfEveryWindow) {
       menu->ensurePolished();  // as before it is first shown
       for (const TextOnGround& t : TextsOf(menu))
         EXPECT_GE(Contrast(t.text, t.ground), 4.5)
-            << t.what.toStdString() << ": " << t.text.name().toStdString() << " on " << t.ground.name().toStdString();
+            << t.what.toStdString() << ": " << t.text.name().toStdString() << " on "
+            << t.ground.name().toStdString();
     }
     window.reset();
   }
@@ -182,9 +187,13 @@ TEST_F(Readability, EveryTextOfEveryWindow) {
 // Rows odd and even, selected or not, in the focused list or not: the text
 // reads on every fill, and a selected row shows it is selected.
 TEST_F(Readability, UnitRows) {
-  struct Case { int row; bool selected; bool focused; };
+  struct Case {
+    int row;
+    bool selected;
+    bool focused;
+  };
   const Case cases[] = {
-      {0, false, false}, {1, false, false}, {0, true, true}, {1, true, true},
+      {0, false, false}, {1, false, false}, {0, true, true},  {1, true, true},
       {0, true, false},  {1, true, false},  {3, true, false}, {1, false, true},
   };
   for (const Scheme& scheme : kSchemes) {
@@ -194,8 +203,10 @@ TEST_F(Readability, UnitRows) {
     auto& w = Open();
     for (const Case& c : cases) {
       RowLook look = DrawnRow(w, c.row, {c.selected, c.focused});
-      EXPECT_GE(look.contrast, 4.5) << "row " << c.row << " selected " << c.selected << " focused " << c.focused;
-      EXPECT_EQ(look.marked, c.selected) << "row " << c.row << " selected " << c.selected << " focused " << c.focused;
+      EXPECT_GE(look.contrast, 4.5) << "row " << c.row << " selected " << c.selected << " focused "
+                                    << c.focused;
+      EXPECT_EQ(look.marked, c.selected)
+          << "row " << c.row << " selected " << c.selected << " focused " << c.focused;
     }
     window.reset();
   }

@@ -168,6 +168,17 @@ TEST_F(SummerTimeWindow, ConversionWithAndWithoutTheOption) {
   EXPECT_EQ(ToolTip(3), "Zeitzone: Test/Nowhere (tzdata 2026f)") << "without the option no zone is read";
 }
 
+// Switched on, the zones of all places are read at once: a later
+// conversion finds them even when the database has gone meanwhile.
+TEST_F(SummerTimeWindow, SwitchingOnReadsTheZonesAhead) {
+  OpenArea(kLaenge, false);
+  Option()->trigger();
+  std::filesystem::remove_all(dir.path() + "/zones");
+  window->ComboBox1->setCurrentIndex(kWeltzeit - 1);
+  window->ComboBox1Change();
+  EXPECT_EQ(Convert("12:00 15.07."), (std::vector<std::string>{"12:00", "15:30", "06:00", "19:00", "20:00"}));
+}
+
 TEST_F(SummerTimeWindow, ThePanelShowsTheStateOfTheZoneData) {
   OpenArea(kWeltzeit, false);
   ASSERT_TRUE(Panel()->isVisible());

@@ -1,7 +1,7 @@
 #include "lightlook.h"
 
-#include <QMenu>
 #include <QChildEvent>
+#include <QMenu>
 #include <QMenuBar>
 
 namespace mensurio::ui {
@@ -38,7 +38,8 @@ class LaterMenus : public QObject {
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::ChildPolished)
-      if (auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(event)->child())) menu->setPalette(LightPalette());
+      if (auto* menu = qobject_cast<QMenu*>(static_cast<QChildEvent*>(event)->child()))
+        menu->setPalette(LightPalette());
     return QObject::eventFilter(watched, event);
   }
 };

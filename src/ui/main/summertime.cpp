@@ -36,6 +36,7 @@ void SummerTime::SetOn(bool on) {
 // change of the sort order.
 void SummerTime::Toggled(bool on) {
   SetOn(on);
+  ReadZonesAhead();
   if (KindOfArea(window_.area_index) != AreaKind::WorldTime) return;
   window_.results_valid = false;
   window_.FillUnitList();
@@ -59,6 +60,10 @@ std::string SummerTime::StandText() const {
   std::string stand = PlacesStand(window_.units);
   std::string text = stand.empty() ? "" : "Zeitzonen: " + stand + "\n";
   return text + (on_ ? "mit Sommerzeit" : "ohne Sommerzeit (Normalzeit)");
+}
+
+void SummerTime::ReadZonesAhead() {
+  if (on_) mensurio::ReadZonesAhead(*zones_, AreaFileOfKind(AreaKind::WorldTime));
 }
 
 void SummerTime::ForgetZones() { zones_ = std::make_unique<ZoneCache>(); }

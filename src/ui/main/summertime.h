@@ -45,6 +45,10 @@ class SummerTime {
   // data and whether summer time counts (UTF-8).
   std::string StandText() const;
 
+  // While on, the zones of all world-time places are read now, so that no
+  // conversion waits for them (after the first paint, and when switched on).
+  void ReadZonesAhead();
+
   // The system's zones, read anew when next asked for (after a refresh).
   ZoneCache& zones() { return *zones_; }
   void ForgetZones();

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
-
 #include <cstdlib>
 
 namespace mensurio::ui {
@@ -40,7 +39,8 @@ QLabel* CaptionOf(const QWidget* control) {
     if (!label || Caption(label).isEmpty()) continue;
     const QRect l = label->geometry();
     const int text_bottom = l.top() + label->sizeHint().height();
-    if (l.left() < c.left() && std::abs(l.top() + label->sizeHint().height() / 2 - c.center().y()) <= c.height() / 2) {
+    if (l.left() < c.left() &&
+        std::abs(l.top() + label->sizeHint().height() / 2 - c.center().y()) <= c.height() / 2) {
       if (!before || l.left() > before->x()) before = label;
     } else if (text_bottom <= c.top() + 4 && l.left() >= c.left() - 16 && l.left() < c.right()) {
       if (!above || l.top() > above->y() ||
