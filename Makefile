@@ -63,7 +63,7 @@ clean:
 # Fuzzing: the libFuzzer targets under AddressSanitizer and
 # UndefinedBehaviorSanitizer, each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 30
-FUZZ_TARGETS = areafile datasource helptext numentry settings
+FUZZ_TARGETS = areafile datasource helptext numentry settings tzif
 .PHONY: fuzz
 fuzz: test-deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DMENSURIO_FUZZ=ON -DMENSURIO_WITH_UI=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -3,7 +3,7 @@
 if(NOT MENSURIO_FUZZ)
   return()
 endif()
-foreach(target areafile datasource helptext numentry settings)
+foreach(target areafile datasource helptext numentry settings tzif)
   add_executable(fuzz_${target} ${CMAKE_SOURCE_DIR}/fuzz/${target}_fuzz.cpp)
   target_link_libraries(fuzz_${target} PRIVATE mensurio_datasource)
   target_link_options(fuzz_${target} PRIVATE -fsanitize=fuzzer)

@@ -144,6 +144,29 @@ TEST_F(Maintenance, ReshowDialogListsMarksAndReloads) {
   EXPECT_EQ(w.units.size(), 4u);
 }
 
+// The file changed while the re-show dialog was open: "Markierte Einheit
+// einblenden" writes nothing, says so, and lists the file anew.
+TEST_F(Maintenance, ReshowOfAChangedFileListsItAnew) {
+  WriteLength();
+  auto& w = OpenArea(kLaenge);
+  const std::string changed = FileBytes({MakeRecord("Achtel", 4, 1, 0), MakeRecord("Elle", 90, 0.9144L, 0),
+                                         MakeRecord("Meter", 1, 1), MakeRecord("Zoll", 39, 0.02615L, 0)});
+  When<ui::TDlg_Einheit_einblenden>([&](ui::TDlg_Einheit_einblenden& d) {
+    ASSERT_EQ(d.ListBox1->count(), 2);  // Elle (record 0), Zoll (record 4)
+    WriteBytes("LAENGE.DAT", changed);
+    d.ListBox1->item(0)->setSelected(true);
+    d.BitBtn1Click();
+    EXPECT_EQ(ReadBytes("LAENGE.DAT"), changed);
+    ASSERT_EQ(d.ListBox1->count(), 3);
+    EXPECT_EQ(d.ListBox1->item(1)->text(), "Elle - USA");
+    EXPECT_EQ(d.Lines()[1].record_number, 1);
+    d.OKBtn->click();
+  });
+  w.Einheiteinblenden1Click();
+  EXPECT_EQ(boxes.Texts(), std::vector<std::string>{FileChangedMessage("LAENGE.DAT")});
+  EXPECT_EQ(Names(w), (std::vector<std::string>{"Meter"}));
+}
+
 TEST_F(Maintenance, ReshowOfAUnitOfAHiddenCountryListsItOnlyWhenShown) {
   WriteLength();
   auto& w = OpenArea(kLaenge);
