@@ -62,5 +62,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${MENSURIO_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+# World time with summer time reads the system's time-zone database; without
+# it every place keeps its stored standard offset.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "tzdata")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -7,9 +7,9 @@
 #                            the benchmarks need (make test, make fuzz, make bench)
 set -e
 RUN_PACKAGES="build-essential cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev zlib1g-dev \
-fonts-liberation fonts-dejavu-core qt6-translations-l10n"
+fonts-liberation fonts-dejavu-core qt6-translations-l10n tzdata"
 PACKAGE_PACKAGES="dpkg-dev file lintian desktop-file-utils appstream"
-TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev units tzdata faketime clang libclang-rt-14-dev \
+TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev units faketime clang libclang-rt-14-dev \
 xvfb xauth xdotool xclip x11-utils"
 
 case "${1:-run}" in

@@ -36,6 +36,7 @@ void SummerTime::SetOn(bool on) {
 // change of the sort order.
 void SummerTime::Toggled(bool on) {
   SetOn(on);
+  ForgetZones();  // a database installed or updated meanwhile counts
   ReadZonesAhead();
   if (KindOfArea(window_.area_index) != AreaKind::WorldTime) return;
   window_.results_valid = false;
