@@ -25,7 +25,6 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
   // ("Einheiten suchen — Mensurio"), and the captions stand as they are.
   QApplication::setApplicationName("Mensurio");
   ui::InstallQtGerman(app);
-  QApplication::setWindowIcon(ui::ProgramIcon());  // every window's, for the window manager (_NET_WM_ICON)
   ui::InstallFonts();
   QApplication::setStyle(new ui::ProgramStyle);
 
@@ -59,6 +58,10 @@ int RunProgram(int argc, char** argv, StartMode mode, const StartReport& report)
     new ui::AfterFirstPaint(window, [stop_at] { stop_at("painted"); });
   } else {
     new ui::AfterFirstPaint(window, [&window, mode, stop_at] {
+      // Every window's icon, for the window manager (_NET_WM_ICON). Reading
+      // its six sizes costs more than building the whole window, so it
+      // comes once the window is on the screen, like the dialogs.
+      QApplication::setWindowIcon(ui::ProgramIcon());
       window.CreateDialogs();
       window.summer_time->ReadZonesAhead();
       if (mode == StartMode::QuitWhenReady) stop_at("ready");

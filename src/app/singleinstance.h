@@ -5,9 +5,11 @@
 // do not meet.
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
+#include <QSocketNotifier>
 #include <QString>
+
+#include <memory>
 
 namespace mensurio {
 
@@ -17,15 +19,18 @@ class SingleInstance : public QObject {
   // `directory`: the data directory; the directory itself (its device and
   // inode) is the key, whatever path leads to it.
   explicit SingleInstance(const QString& directory, QObject* parent = nullptr);
+  ~SingleInstance() override;
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
 
   // The name both starts on the directory meet at.
   static QString ServerName(const QString& directory);
 
   // True when this program now owns the directory and listens for later
-  // starts. The name is an abstract local socket, which the system releases
-  // with the process that held it, so a program that crashed or was killed
-  // never locks the user out. False when a running program owns it and was
-  // asked to come to the front: this start is to end.
+  // starts. The name is a socket in the abstract namespace, which the system
+  // releases with the process that held it, so a program that crashed or was
+  // killed never locks the user out. False when a running program owns it and
+  // was asked to come to the front: this start is to end.
   bool Claim();
 
  signals:
@@ -33,10 +38,13 @@ class SingleInstance : public QObject {
   void RaiseRequested();
 
  private:
-  bool AskOwnerToRaise();
+  bool Listen();
+  bool AskOwnerToRaise() const;
+  void AcceptWaitingStarts();
 
   QString name_;
-  QLocalServer server_;
+  int listener_ = -1;
+  std::unique_ptr<QSocketNotifier> notifier_;
 };
 
 }  // namespace mensurio
