@@ -19,25 +19,20 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTextBrowser>
 #include <cmath>
 #include <memory>
 
 #include "allwindows.h"
+#include "helpviewer.h"
+#include "readablelinks.h"
 #include "uifixture.h"
 #include "unitrow.h"
 
 namespace mensurio::testing {
 namespace {
 
-double Luminance(const QColor& c) {
-  auto linear = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-  return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-  double la = Luminance(a), lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+using ui::Contrast;
 
 // The colour scheme "darker" of the Qt 6 configuration tool, role by role.
 QPalette DarkerScheme() {
@@ -209,6 +204,30 @@ TEST_F(Readability, UnitRows) {
           << "row " << c.row << " selected " << c.selected << " focused " << c.focused;
     }
     window.reset();
+  }
+}
+
+// The help window follows the desktop's scheme; its texts and links read on
+// its page there too (the "darker" scheme's own link blue is 2.8:1 on its
+// page).
+TEST_F(Readability, TheHelpWindow) {
+  WriteBytes("MSR.HLP", "<html><body><h1><a name=\"a\">Titel</a></h1><p>Text <a href=\"#a\">Verweis</a></p></body></html>");
+  for (const Scheme& scheme : kSchemes) {
+    SCOPED_TRACE(scheme.name);
+    QApplication::setPalette(scheme.palette());
+    ui::QtHelpViewer viewer;
+    viewer.ShowContents("MSR.HLP");
+    const QColor page = viewer.window()->palette().color(QPalette::Active, QPalette::Base);
+    QTextCursor link = viewer.window()->document()->find("Verweis");
+    ASSERT_FALSE(link.isNull());
+    ASSERT_TRUE(link.charFormat().isAnchor());
+    for (const QColor& text : {viewer.window()->palette().color(QPalette::Active, QPalette::Text),
+                               link.charFormat().foreground().color()})
+      EXPECT_GE(Contrast(text, page), 4.5) << text.name().toStdString() << " on " << page.name().toStdString();
+    // A named anchor is no link: a heading keeps the text colour.
+    QTextCursor title = viewer.window()->document()->find("Titel");
+    EXPECT_FALSE(title.charFormat().foreground().style() != Qt::NoBrush &&
+                 title.charFormat().foreground().color() == link.charFormat().foreground().color());
   }
 }
 

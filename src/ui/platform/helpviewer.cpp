@@ -8,6 +8,7 @@
 
 #include "helptext.h"
 #include "ioerror.h"
+#include "readablelinks.h"
 #include "recordfile.h"
 
 namespace mensurio::ui {
@@ -88,6 +89,9 @@ void QtHelpViewer::ShowContents(const QString& file) {
     browser_->setObjectName("HelpViewer");
     browser_->resize(640, 560);
   }
+  // Links take their colour when the page is read, from the scheme in force.
+  browser_->document()->setDefaultStyleSheet(
+      QString("a[href] { color: %1; }").arg(ReadableLinkColour(browser_->palette()).name()));
   browser_->setWindowTitle(QString::fromUtf8("Mensurio – Hilfe"));
   browser_->setHtml(HelpPage(file));
   browser_->scrollToAnchor("inhalt");
