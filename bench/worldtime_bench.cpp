@@ -60,7 +60,7 @@ void BM_FactsOfTheYearForEveryPlace(benchmark::State& state) {
   ZoneCache zones;
   for (auto _ : state)
     for (const TAusgabetextobject& e : units)
-      if (const TimeZone* zone = ZoneOf(e, zones)) benchmark::DoNotOptimize(FactsOfYear(*zone, kToday.year));
+      if (const TimeZone* zone = ZoneOf(e, zones)) benchmark::DoNotOptimize(FactsFrom(*zone, kToday));
   state.SetLabel(std::to_string(units.size()) + " places");
 }
 BENCHMARK(BM_FactsOfTheYearForEveryPlace)->Unit(benchmark::kMillisecond);

@@ -25,20 +25,19 @@ const char* WhenInMonth(int day) { return day <= 7 ? "Anfang" : day >= 22 ? "End
 
 }  // namespace
 
-ZoneFacts FactsOfYear(const TimeZone& zone, int year) {
+ZoneFacts FactsFrom(const TimeZone& zone, const CivilDate& from) {
   ZoneFacts f;
-  int32_t january = zone.OffsetAt(UtcNoon(year, 1, 15));
-  int32_t july = zone.OffsetAt(UtcNoon(year, 7, 15));
-  f.standard_minutes = std::min(january, july) / 60;
-  f.summer_time = january != july;
-  // Day by day through the year; a change is placed to the second by halving
-  // the day, and dated by the last second of the old offset.
-  int64_t t = UtcNoon(year, 1, 1);
-  const int64_t end = UtcNoon(year + 1, 1, 1);
+  // Day by day through two years; a change is placed to the second by
+  // halving the day, and dated by the last second of the old offset.
+  int64_t t = UtcNoon(from.year, from.month, from.day);
+  const int64_t end = UtcNoon(from.year + 2, from.month, std::min(from.day, 28));
   int32_t before = zone.OffsetAt(t);
+  int32_t lowest = before;
   for (int64_t next = t + 86400; next <= end; t = next, next += 86400) {
     int32_t after = zone.OffsetAt(next);
     if (after == before) continue;
+    lowest = std::min(lowest, after);
+    f.summer_time = true;
     int64_t lo = t, hi = next;
     while (hi - lo > 1) {
       int64_t mid = lo + (hi - lo) / 2;
@@ -55,6 +54,7 @@ ZoneFacts FactsOfYear(const TimeZone& zone, int year) {
     }
     before = after;
   }
+  f.standard_minutes = lowest / 60;
   return f;
 }
 

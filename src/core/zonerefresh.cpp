@@ -27,29 +27,30 @@ std::vector<UnitRecord> ReadPlaces(const std::string& file) {
 // Replaces the places that have a known zone by their refreshed form.
 class RefreshRule : public RewriteRule {
  public:
-  RefreshRule(ZoneCache& zones, int year, const std::string& stand) : zones_(zones), year_(year), stand_(stand) {}
+  RefreshRule(ZoneCache& zones, const CivilDate& today, const std::string& stand)
+      : zones_(zones), today_(today), stand_(stand) {}
   RuleAnswer Ask(const UnitRecord& record) override {
     std::string name = ZoneNameOf(record);
     const TimeZone* zone = name.empty() ? nullptr : zones_.Find(name);
     if (!zone) return RuleAnswer::Write;
     std::string change;
-    refreshed_ = RefreshedPlace(record, *zone, year_, stand_, change);
+    refreshed_ = RefreshedPlace(record, *zone, today_, stand_, change);
     return RuleAnswer::Replace;
   }
   const UnitRecord* NewRecord() const override { return &refreshed_; }
 
  private:
   ZoneCache& zones_;
-  int year_;
+  CivilDate today_;
   const std::string& stand_;
   UnitRecord refreshed_{};
 };
 
 }  // namespace
 
-UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int year, const std::string& stand,
+UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, const CivilDate& today, const std::string& stand,
                           std::string& change) {
-  ZoneFacts facts = FactsOfYear(zone, year);
+  ZoneFacts facts = FactsFrom(zone, today);
   UnitRecord r = place;
   std::vector<std::string> parts;
   long stored = static_cast<long>(WorldTimeMinutes(place.Factor()));
@@ -77,7 +78,7 @@ UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int yea
   return r;
 }
 
-ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year, const std::string& stand,
+ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, const CivilDate& today, const std::string& stand,
                              MessageBoxes& boxes) {
   ZoneRefresh result;
   std::vector<UnitRecord> places;
@@ -97,11 +98,11 @@ ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year
       continue;
     }
     std::string change;
-    RefreshedPlace(place, *zone, year, stand, change);
+    RefreshedPlace(place, *zone, today, stand, change);
     if (!change.empty()) result.changes.push_back(change);
   }
   if (result.changes.empty()) return result;
-  RefreshRule rule(zones, year, stand);
+  RefreshRule rule(zones, today, stand);
   if (!RewriteAreaFile(file, rule, boxes)) {
     result.failed = true;
     result.changes.clear();
@@ -135,7 +136,7 @@ std::string RefreshSummary(const ZoneRefresh& refresh, const std::string& stand,
 
 bool RefreshWorldTimePlaces(ZoneCache& zones, const CivilDate& today, MessageBoxes& boxes) {
   const std::string stand = ZoneStand(zones.directory(), today);
-  ZoneRefresh refresh = RefreshTimeZones(AreaFileOfKind(AreaKind::WorldTime), zones, today.year, stand, boxes);
+  ZoneRefresh refresh = RefreshTimeZones(AreaFileOfKind(AreaKind::WorldTime), zones, today, stand, boxes);
   if (refresh.failed) return false;
   boxes.Show(BoxKind::Information, RefreshSummary(refresh, stand, today.year));
   return !refresh.changes.empty();

@@ -1,5 +1,5 @@
 // Setting the world-time places from the system's time-zone database: the
-// standard offset and the summer-time text of the current year.
+// standard offset and the summer-time text from today on.
 #pragma once
 
 #include <string>
@@ -18,20 +18,20 @@ struct ZoneRefresh {
   std::vector<std::string> unknown;  // places whose zone the database lacks, "Ort (Zone)"
 };
 
-// The place as the database has it in `year`: factor := the standard offset
+// The place as the database has it from `today` on: factor := the standard offset
 // (minutes ÷ 60), validity := a new summer-time text unless the stored one
 // names the right months (blanks without summer time), spare_text_2 :=
 // `stand`. `change` gets the line for the information box ("Vancouver:
 // -8:00 → -7:00, keine Sommerzeit mehr"), empty when factor and validity
 // already agree.
-UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, int year, const std::string& stand,
+UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, const CivilDate& today, const std::string& stand,
                           std::string& change);
 
 // Every place of the world-time file `file` with a zone that `zones` knows,
 // in one rewrite of the file; nothing is written when no factor and no
 // summer-time text differ. `stand` is what the places record as the state
 // of their data ("tzdata 2025b").
-ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year, const std::string& stand,
+ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, const CivilDate& today, const std::string& stand,
                              MessageBoxes& boxes);
 
 // The information box after a refresh that did not fail (UTF-8): what
@@ -40,7 +40,7 @@ ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, int year
 std::string RefreshSummary(const ZoneRefresh& refresh, const std::string& stand, int year);
 
 // The whole command on the world-time file: the places of every known zone
-// as the database has them in today's year, then the information box (a
+// as the database has them from today on, then the information box (a
 // failure has shown its message instead). True when the file was rewritten.
 bool RefreshWorldTimePlaces(ZoneCache& zones, const CivilDate& today, MessageBoxes& boxes);
 

@@ -184,8 +184,8 @@ TEST(ZoneDatabaseVersion, FromTheFirstLineOfTzdataZi) {
   EXPECT_EQ(ZoneDatabaseVersion(work.path()), "");
 }
 
-// The facts of a year that the world-time places record.
-TEST(FactsOfYear, StandardOffsetAndSummerTime) {
+// The facts from a day on that the world-time places record.
+TEST(FactsFrom, StandardOffsetAndSummerTime) {
   struct Case { const char* rule; long standard; bool summer; int starts, start_day, ends, end_day; const char* text; };
   const Case cases[] = {
       {kEurope, 60, true, 3, 29, 10, 25, "Ende März bis Ende Okt."},
@@ -200,7 +200,7 @@ TEST(FactsOfYear, StandardOffsetAndSummerTime) {
   for (const Case& c : cases) {
     auto zone = TimeZone::Parse(TzifBytes({}, {0}, c.rule));
     ASSERT_TRUE(zone) << c.rule;
-    ZoneFacts f = FactsOfYear(*zone, 2026);
+    ZoneFacts f = FactsFrom(*zone, {2026, 1, 1});
     EXPECT_EQ(f.standard_minutes, c.standard) << c.rule;
     EXPECT_EQ(f.summer_time, c.summer) << c.rule;
     EXPECT_EQ(f.summer_starts, c.starts) << c.rule;
@@ -212,7 +212,33 @@ TEST(FactsOfYear, StandardOffsetAndSummerTime) {
   }
 }
 
-TEST(FactsOfYear, PeriodTextsAndOffsets) {
+// Zones that changed for good: what counts is their clock from the day on,
+// not the year's.
+TEST(FactsFrom, ZonesThatChangedForGood) {
+  // Summer time in 2026, then -7:00 all year from 1 November (Vancouver).
+  auto stays_in_summer = TimeZone::Parse(
+      TzifBytes({{Utc(2026, 3, 8, 10), 1}, {Utc(2026, 11, 1, 9), 2}}, {-28800, -25200, -25200}, "<-07>7"));
+  // Summer time from March 2026 to November 2027, then every year again (Havana).
+  auto long_summer = TimeZone::Parse(
+      TzifBytes({{Utc(2026, 3, 8, 5), 1}, {Utc(2027, 11, 7, 5), 0}}, {-18000, -14400}, "CST5CDT,M3.2.0/0,M11.1.0/1"));
+  ASSERT_TRUE(stays_in_summer && long_summer);
+  struct Case { const TimeZone* zone; CivilDate from; long standard; bool summer; int starts, ends; };
+  const Case cases[] = {
+      {&*stays_in_summer, {2026, 1, 1}, -480, true, 3, 0},
+      {&*stays_in_summer, {2026, 12, 8}, -420, false, 0, 0},
+      {&*long_summer, {2026, 12, 8}, -300, true, 3, 11},
+  };
+  for (const Case& c : cases) {
+    ZoneFacts f = FactsFrom(*c.zone, c.from);
+    EXPECT_EQ(f.standard_minutes, c.standard) << c.from.year << "-" << c.from.month;
+    EXPECT_EQ(f.summer_time, c.summer) << c.from.year << "-" << c.from.month;
+    EXPECT_EQ(f.summer_starts, c.starts) << c.from.year << "-" << c.from.month;
+    EXPECT_EQ(f.summer_ends, c.ends) << c.from.year << "-" << c.from.month;
+  }
+  EXPECT_TRUE(SummerTimeTextFits(FactsFrom(*long_summer, {2026, 12, 8}), "bis 7.11.27, dann März bis Nov."));
+}
+
+TEST(FactsFrom, PeriodTextsAndOffsets) {
   EXPECT_EQ(MonthsNamed("Ende März bis Ende Okt."), (std::vector<int>{3, 10}));
   EXPECT_EQ(MonthsNamed("2. So. März bis 1. So. Nov."), (std::vector<int>{3, 11}));
   EXPECT_EQ(MonthsNamed("Anfang Okt. bis Anfang Apr."), (std::vector<int>{10, 4}));

@@ -62,7 +62,7 @@ class RefreshTimeZonesTest : public ::testing::Test {
 
 TEST_F(RefreshTimeZonesTest, SetsOffsetsAndSummerTimesInOneRewrite) {
   ScriptedBoxes boxes;
-  ZoneRefresh r = RefreshTimeZones(kFile, zones_, 2026, kStand, boxes);
+  ZoneRefresh r = RefreshTimeZones(kFile, zones_, {2026, 12, 8}, kStand, boxes);
   EXPECT_FALSE(r.failed);
   EXPECT_TRUE(boxes.shown.empty());
   EXPECT_EQ(r.changes, (std::vector<std::string>{
@@ -96,7 +96,7 @@ TEST_F(RefreshTimeZonesTest, SetsOffsetsAndSummerTimesInOneRewrite) {
   // A second run finds nothing to change and writes nothing.
   const std::string refreshed = ReadBytes(kFile);
   std::vector<StepTaken> steps = StepsOf([&] {
-    ZoneRefresh again = RefreshTimeZones(kFile, zones_, 2026, "tzdata 2100a", boxes);
+    ZoneRefresh again = RefreshTimeZones(kFile, zones_, {2026, 12, 8}, "tzdata 2100a", boxes);
     EXPECT_TRUE(again.changes.empty());
     EXPECT_FALSE(again.failed);
   });
@@ -104,19 +104,24 @@ TEST_F(RefreshTimeZonesTest, SetsOffsetsAndSummerTimesInOneRewrite) {
   EXPECT_EQ(ReadBytes(kFile), refreshed);
 }
 
-TEST_F(RefreshTimeZonesTest, TheYearDecides) {
-  // In 2024 Vancouver still had -8:00 and summer time; in 2025, when it
-  // stayed in summer time, no summer-time text can be told.
+TEST_F(RefreshTimeZonesTest, TheDayDecides) {
+  // From January 2024 Vancouver still had -8:00 and summer time; from
+  // January 2025, the year it stayed in summer time, no summer-time text
+  // can be told; from December 2025 its clock is -7:00 all year.
   ScriptedBoxes boxes;
-  ZoneRefresh r = RefreshTimeZones(kFile, zones_, 2024, kStand, boxes);
+  ZoneRefresh r = RefreshTimeZones(kFile, zones_, {2024, 1, 1}, kStand, boxes);
   ASSERT_EQ(r.changes.size(), 2u);
   EXPECT_EQ(r.changes[0].rfind("Nuuk:", 0), 0u);
   EXPECT_EQ(Records(kFile)[1].Factor(), -8.0L);
   WriteBytes(kFile, FileBytes(places_));
-  r = RefreshTimeZones(kFile, zones_, 2025, kStand, boxes);
+  r = RefreshTimeZones(kFile, zones_, {2025, 1, 1}, kStand, boxes);
   ASSERT_EQ(r.changes.size(), 2u);
   EXPECT_EQ(Records(kFile)[1].Factor(), -8.0L);
   EXPECT_EQ(Bytes(Records(kFile)[1]).substr(98, 33), Bytes(places_[1]).substr(98, 33)) << "validity kept";
+  WriteBytes(kFile, FileBytes(places_));
+  r = RefreshTimeZones(kFile, zones_, {2025, 12, 1}, kStand, boxes);
+  ASSERT_EQ(r.changes.size(), 3u);
+  EXPECT_EQ(r.changes[0], "Vancouver: -8:00 \u2192 -7:00, keine Sommerzeit mehr");
 }
 
 // A failure at any step leaves the old file and reports it once; only the
@@ -124,14 +129,14 @@ TEST_F(RefreshTimeZonesTest, TheYearDecides) {
 TEST_F(RefreshTimeZonesTest, AFailureAtAnyStepLeavesTheOldFile) {
   const std::string old = ReadBytes(kFile);
   ScriptedBoxes quiet;
-  size_t count = StepsOf([&] { RefreshTimeZones(kFile, zones_, 2026, kStand, quiet); }).size();
+  size_t count = StepsOf([&] { RefreshTimeZones(kFile, zones_, {2026, 12, 8}, kStand, quiet); }).size();
   const std::string refreshed = ReadBytes(kFile);
   ASSERT_GT(count, 10u);
   for (size_t k = 1; k <= count; ++k) {
     WriteBytes(kFile, old);
     ScriptedBoxes boxes;
     FaultPlan plan(k);
-    ZoneRefresh r = RefreshTimeZones(kFile, zones_, 2026, kStand, boxes);
+    ZoneRefresh r = RefreshTimeZones(kFile, zones_, {2026, 12, 8}, kStand, boxes);
     SCOPED_TRACE(::testing::Message() << "step " << k << " on " << plan.FailedStep().name);
     const bool renamed = k == count;
     EXPECT_EQ(r.failed, !renamed);

@@ -15,25 +15,23 @@
 namespace mensurio::datac {
 namespace {
 
-// Spellings of the reformed orthography and their form here. A stem ending in
-// "ss" is wrong only where no vowel follows ("Flußquant", but "Flüsse" and
-// "Messung" stay as they are).
-struct Spelling {
+// A form the catalogue does not use, and the one it uses instead.
+struct Replacement {
   const char* wrong;
   const char* right;
 };
-constexpr Spelling kSpellings[] = {
+
+// Spellings of the reformed orthography and their form here. A stem ending in
+// "ss" is wrong only where no vowel follows ("Flußquant", but "Flüsse" and
+// "Messung" stay as they are).
+constexpr Replacement kSpellings[] = {
     {"Fluss", "Fluß"},   {"fluss", "fluß"},   {"Mess", "Meß"},       {"mess", "meß"},
     {"Fass", "Faß"},     {"Schuss", "Schuß"}, {"Guss", "Guß"},       {"Schluss", "Schluß"},
     {"Kompass", "Kompaß"}, {"grafie", "graphie"}, {"grafisch", "graphisch"},
 };
 
 // Qualifiers that name a system another way than the one the catalogue uses.
-struct Qualifier {
-  const char* wrong;
-  const char* right;
-};
-constexpr Qualifier kQualifiers[] = {
+constexpr Replacement kQualifiers[] = {
     {"brit.", "engl."},       {"imp.", "engl."},     {"Großbritannien", "engl."}, {"GB", "engl."},
     {"USA", "US"},            {"amerik.", "US"},     {"Wien", "Österreich"},      {"Österr.", "Österreich"},
     {"österr.", "Österreich"}, {"th.", "thermoch."}, {"thermochem.", "thermoch."},
@@ -43,7 +41,7 @@ bool IsVowel(char c) { return std::string("aeiouyäöüAEIOUYÄÖÜ").find(c) !=
 
 // The first wrong spelling in a UTF-8 text, as "wrong → right", or "".
 std::string WrongSpelling(const std::string& text) {
-  for (const Spelling& s : kSpellings) {
+  for (const Replacement& s : kSpellings) {
     const std::string wrong = s.wrong;
     for (size_t at = text.find(wrong); at != std::string::npos; at = text.find(wrong, at + 1)) {
       size_t end = at + wrong.size();
@@ -67,7 +65,7 @@ std::string QualifierFault(const std::string& name) {
     size_t comma = inside.find(", ", start);
     std::string part = inside.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
     std::string first_word = part.substr(0, part.find(' '));
-    for (const Qualifier& q : kQualifiers)
+    for (const Replacement& q : kQualifiers)
       if (first_word == q.wrong) return std::string("(") + q.wrong + ") statt (" + q.right + ")";
     if (comma == std::string::npos) break;
     start = comma + 2;

@@ -53,13 +53,14 @@ std::string ZoneDir() { return SystemZoneDirectory(); }
 // The tzdata release and the date the shipped places were last checked
 // against, from the "Stand: tzdata 2026f, geprüft am 2026-12-08" line of the
 // source's header.
-struct CheckedAgainst { std::string version; int year = 0; };
+struct CheckedAgainst { std::string version; CivilDate date; };
 std::optional<CheckedAgainst> CheckedAgainstOf(const std::string& source) {
-  static const std::regex kStand(R"(^# Stand: tzdata (\d{4}[a-z]+), geprüft am (\d{4})-\d\d-\d\d\.)");
+  static const std::regex kStand(R"(^# Stand: tzdata (\d{4}[a-z]+), geprüft am (\d{4})-(\d\d)-(\d\d)\.)");
   std::istringstream lines(source);
   for (std::string line; std::getline(lines, line) && line.rfind('#', 0) == 0;) {
     std::smatch m;
-    if (std::regex_search(line, m, kStand)) return CheckedAgainst{m[1], std::stoi(m[2])};
+    if (std::regex_search(line, m, kStand))
+      return CheckedAgainst{m[1], CivilDate{std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])}};
   }
   return std::nullopt;
 }
@@ -67,8 +68,8 @@ std::optional<CheckedAgainst> CheckedAgainstOf(const std::string& source) {
 std::string SystemTzdataVersion() { return ZoneDatabaseVersion(ZoneDir()); }
 
 // Reports every shipped place whose offset or summer time differs from what
-// the zone files under ZoneDir() say about the given year.
-void ExpectPlacesAgreeWithTzdata(int year) {
+// the zone files under ZoneDir() say from the given day on.
+void ExpectPlacesAgreeWithTzdata(const CivilDate& from) {
   const std::string file = SourceName(kWeltzeit);
   auto units = ShippedUnits(kWeltzeit);
   ASSERT_GE(units.size(), 130u);
@@ -88,7 +89,7 @@ void ExpectPlacesAgreeWithTzdata(int year) {
       continue;
     }
     // The same facts the program's time-zone refresh sets the places from.
-    ZoneFacts f = FactsOfYear(*zone, year);
+    ZoneFacts f = FactsFrom(*zone, from);
     EXPECT_EQ(ours, f.standard_minutes)
         << where << ": Normalzeit laut Datei " << ours << " min, laut tzdata " << f.standard_minutes << " min";
     const std::string validity = Text(u.record.validity);
@@ -110,7 +111,7 @@ TEST(ShippedWorldTime, OffsetsAndSummerTimeAgreeWithTzdata) {
     GTEST_SKIP() << "Die Weltzeit-Daten sind gegen tzdata " << checked->version << " geprüft, in " << ZoneDir()
                  << " liegt tzdata " << (system.empty() ? "unbekannter Fassung" : system)
                  << "; den Vergleich mit dieser Fassung macht make check-data.";
-  ExpectPlacesAgreeWithTzdata(checked->year);
+  ExpectPlacesAgreeWithTzdata(checked->date);
 }
 
 // make check-data: every place against the system's tzdata as it stands
@@ -120,23 +121,25 @@ TEST(ShippedWorldTime, AgreesWithTheSystemTzdataToday) {
   const time_t now = std::time(nullptr);
   struct tm u;
   gmtime_r(&now, &u);
-  std::cout << "tzdata " << SystemTzdataVersion() << " in " << ZoneDir() << ", Jahr " << u.tm_year + 1900 << "\n";
-  ExpectPlacesAgreeWithTzdata(u.tm_year + 1900);
+  const CivilDate today{u.tm_year + 1900, u.tm_mon + 1, u.tm_mday};
+  std::cout << "tzdata " << SystemTzdataVersion() << " in " << ZoneDir() << ", ab " << today.day << "."
+            << today.month << "." << today.year << "\n";
+  ExpectPlacesAgreeWithTzdata(today);
 }
 
 TEST(ShippedWorldTime, HeaderNamesTheTzdataRelease) {
-  struct Case { const char* source; const char* version; int year; };
+  struct Case { const char* source; const char* version; CivilDate date; };
   const Case cases[] = {
-      {"# Weltzeit\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n1 | 2 | UTC\n", "2026f", 2026},
-      {"# Stand: tzdata 2031a, geprüft am 2032-01-02. Mehr Text\n", "2031a", 2032},
-      {"# Weltzeit\n1 | 2 | UTC\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n", "", 0},
-      {"# Stand: tzdata 2026f\n", "", 0},
-      {"", "", 0},
+      {"# Weltzeit\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n1 | 2 | UTC\n", "2026f", {2026, 12, 8}},
+      {"# Stand: tzdata 2031a, geprüft am 2032-01-02. Mehr Text\n", "2031a", {2032, 1, 2}},
+      {"# Weltzeit\n1 | 2 | UTC\n# Stand: tzdata 2026f, geprüft am 2026-12-08.\n", "", {}},
+      {"# Stand: tzdata 2026f\n", "", {}},
+      {"", "", {}},
   };
   for (const Case& c : cases) {
     auto checked = CheckedAgainstOf(c.source);
     EXPECT_EQ(checked ? checked->version : "", c.version) << c.source;
-    EXPECT_EQ(checked ? checked->year : 0, c.year) << c.source;
+    EXPECT_EQ(checked ? checked->date : CivilDate{}, c.date) << c.source;
   }
 }
 
