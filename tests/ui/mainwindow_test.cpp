@@ -223,6 +223,26 @@ TEST_F(MainWindow, OverflowStopsWithTheApplicationError) {
   EXPECT_FALSE(w.results_valid);
 }
 
+// An overflow stops the conversion part-way: the list would show some lines
+// of the new value beside lines and the source line of the earlier one. The
+// results of both go from the window instead.
+TEST_F(MainWindow, AnOverflowAfterResultsTakesThemAway) {
+  WriteLength();
+  WriteSettingsFile(kLaenge);
+  auto& w = Open();
+  w.SelectRow(2);  // Meter
+  w.Edit_Eingabe->setText("1");
+  w.ConvertCommand();
+  ASSERT_TRUE(w.results_valid);
+  for (const char* entry : {"1E400", "1,7E308"}) {
+    w.Edit_Eingabe->setText(entry);
+    w.ConvertCommand();
+    EXPECT_FALSE(w.results_valid) << entry;
+    EXPECT_EQ(w.Label_Ausgangseinheit->text(), "") << entry;
+    EXPECT_FALSE(w.Timer1->isActive()) << entry;
+  }
+}
+
 TEST_F(MainWindow, EveryOriginOffShowsTheEmptyListMessageOnce) {
   WriteLength();
   WriteSettingsFile(kLaenge, std::string(91, '0'));

@@ -18,6 +18,7 @@
 #include "conversion.h"
 #include "ioerror.h"
 #include "deletehidden.h"
+#include "failedconversion.h"
 #include "hiding.h"
 #include "ownunit.h"
 #include "tdlg_eigene_einfuegen.h"
@@ -451,7 +452,7 @@ void TMyWindow::ConvertCommand() {
       break;
     case ConversionStatus::Overflow:
       platform_.boxes.ReportError(r.message + ".");
-      ListBoxEinheit->viewport()->update();
+      TakeAwayShownResults(*this);
       break;
   }
   ListBoxEinheit->SetTopIndex(top);
