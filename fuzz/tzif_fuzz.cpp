@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       CheckOffset(zone->OffsetAt(t));
       CheckOffset(zone->OffsetAtLocal(t));
     }
-    mensurio::ZoneFacts facts = mensurio::FactsOfYear(*zone, 2026);
+    mensurio::ZoneFacts facts = mensurio::FactsFrom(*zone, {2026, 12, 8});
     (void)mensurio::SummerTimeText(facts);
   }
   if (auto rule = mensurio::TzRule::Parse(bytes)) {
