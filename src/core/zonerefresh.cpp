@@ -32,7 +32,7 @@ class RefreshRule : public RewriteRule {
   RuleAnswer Ask(const UnitRecord& record) override {
     std::string name = ZoneNameOf(record);
     const TimeZone* zone = name.empty() ? nullptr : zones_.Find(name);
-    if (!zone) return RuleAnswer::Write;
+    if (!zone || IsNewerStand(ZoneStandOf(record), stand_)) return RuleAnswer::Write;
     std::string change;
     refreshed_ = RefreshedPlace(record, *zone, today_, stand_, change);
     return RuleAnswer::Replace;
@@ -47,6 +47,13 @@ class RefreshRule : public RewriteRule {
 };
 
 }  // namespace
+
+bool IsNewerStand(const std::string& place_stand, const std::string& stand) {
+  const std::string release = "tzdata ";
+  if (place_stand.rfind(release, 0) != 0 || stand.rfind(release, 0) != 0) return false;
+  // Releases are a year and letters: "2025b" < "2026f" < "2026za".
+  return place_stand.substr(release.size()) > stand.substr(release.size());
+}
 
 UnitRecord RefreshedPlace(const UnitRecord& place, const TimeZone& zone, const CivilDate& today, const std::string& stand,
                           std::string& change) {
@@ -97,6 +104,11 @@ ZoneRefresh RefreshTimeZones(const std::string& file, ZoneCache& zones, const Ci
       result.unknown.push_back(Utf8Field(FieldText(place.name)) + " (" + Cp1252ToUtf8(name) + ")");
       continue;
     }
+    if (IsNewerStand(ZoneStandOf(place), stand)) {
+      ++result.kept_newer;
+      result.newer_stand = ZoneStandOf(place);
+      continue;
+    }
     std::string change;
     RefreshedPlace(place, *zone, today, stand, change);
     if (!change.empty()) result.changes.push_back(change);
@@ -116,13 +128,21 @@ std::string RefreshSummary(const ZoneRefresh& refresh, const std::string& stand,
   const std::string source =
       "der Zeitzonen-Datenbank des Systems (" + stand + ", Jahr " + std::to_string(year) + ")";
   std::string text;
-  if (refresh.changes.empty()) {
+  if (refresh.changes.empty() && refresh.kept_newer > 0) {
+    text = "Nichts wurde geändert.";
+  } else if (refresh.changes.empty()) {
     text = "Die Orte der Weltzeit stimmen mit " + source + " überein; nichts wurde geändert.";
   } else {
     text = "Nach " + source + " geändert:\n";
     for (size_t i = 0; i < refresh.changes.size() && i < kMostChanges; ++i) text += "\n" + refresh.changes[i];
     if (refresh.changes.size() > kMostChanges)
       text += "\n… und " + std::to_string(refresh.changes.size() - kMostChanges) + " weitere";
+  }
+  if (refresh.kept_newer > 0) {
+    text += "\n\n" + std::to_string(refresh.kept_newer) + (refresh.kept_newer == 1 ? " Ort ist" : " Orte sind") +
+            " nach " + refresh.newer_stand + " gesetzt, einer neueren Fassung als der des Systems (" + stand +
+            "), und " + (refresh.kept_newer == 1 ? "bleibt" : "bleiben") +
+            " unverändert. Aktualisieren Sie zuerst das Paket tzdata des Systems.";
   }
   if (!refresh.unknown.empty()) {
     text += "\n\nDem System unbekannt, daher unverändert: ";

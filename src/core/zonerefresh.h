@@ -16,7 +16,14 @@ struct ZoneRefresh {
   bool failed = false;               // the file could not be read or rewritten (message shown)
   std::vector<std::string> changes;  // one line a changed place, UTF-8; empty: nothing written
   std::vector<std::string> unknown;  // places whose zone the database lacks, "Ort (Zone)"
+  int kept_newer = 0;                // places set from a newer release than the system's, kept
+  std::string newer_stand;           // that release ("tzdata 2026f")
 };
+
+// Whether a place's data state `place_stand` comes from a newer release of
+// the database than `stand` ("tzdata 2026f" against "tzdata 2025b"): such a
+// place would be set back to older rules, so a refresh leaves it.
+bool IsNewerStand(const std::string& place_stand, const std::string& stand);
 
 // The place as the database has it from `today` on: factor := the standard offset
 // (minutes ÷ 60), validity := a new summer-time text unless the stored one

@@ -124,6 +124,26 @@ TEST_F(RefreshTimeZonesTest, TheDayDecides) {
   EXPECT_EQ(r.changes[0], "Vancouver: -8:00 \u2192 -7:00, keine Sommerzeit mehr");
 }
 
+// A system database older than the places' data would set them back to
+// older rules: they stay, and the box says why.
+TEST_F(RefreshTimeZonesTest, AnOlderDatabaseLeavesNewerPlaces) {
+  ScriptedBoxes boxes;
+  const std::string before = ReadBytes(kFile);
+  ZoneRefresh r = RefreshTimeZones(kFile, zones_, {2026, 12, 8}, "tzdata 2025b", boxes);
+  EXPECT_TRUE(r.changes.empty());
+  EXPECT_EQ(r.kept_newer, 5);
+  EXPECT_EQ(ReadBytes(kFile), before);
+  EXPECT_EQ(RefreshSummary(r, "tzdata 2025b", 2026).rfind("Nichts wurde geändert.\n\n5 Orte sind nach tzdata 2026f "
+                                                          "gesetzt, einer neueren Fassung als der des Systems "
+                                                          "(tzdata 2025b), und bleiben unverändert.", 0),
+            0u);
+  struct Case { const char* place; const char* system; bool newer; };
+  const Case cases[] = {{"tzdata 2026f", "tzdata 2025b", true}, {"tzdata 2026f", "tzdata 2026f", false},
+                        {"tzdata 2026f", "tzdata 2026za", false}, {"Stand 08.12.2026", "tzdata 2025b", false},
+                        {"", "tzdata 2025b", false}};
+  for (const Case& c : cases) EXPECT_EQ(IsNewerStand(c.place, c.system), c.newer) << c.place << " / " << c.system;
+}
+
 // A failure at any step leaves the old file and reports it once; only the
 // directory sync after the rename fails with the new content in place.
 TEST_F(RefreshTimeZonesTest, AFailureAtAnyStepLeavesTheOldFile) {
