@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QTest>
 #include <QTextBrowser>
 #include <filesystem>
 
@@ -99,6 +101,20 @@ TEST(HelpViewer, LoadsOnlySmallPicturesOfTheDataDirectory) {
     if (c.loaded) {
       EXPECT_EQ(v.value<QImage>().size(), QSize(16, 8));
     }
+  }
+}
+
+TEST(HelpViewer, EscapeAndCtrlWCloseIt) {
+  for (QKeySequence keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+    TempWorkDir dir;
+    WriteBytes("MSR.HLP", "<p>Hilfe</p>");
+    ui::QtHelpViewer viewer;
+    viewer.ShowContents("MSR.HLP");
+    QTextBrowser* browser = viewer.window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(browser));
+    QApplication::setActiveWindow(browser);
+    QTest::keySequence(browser, keys);
+    EXPECT_FALSE(browser->isVisible()) << keys.toString().toStdString();
   }
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QShortcut>
 #include <QTextBrowser>
 
 #include "helptext.h"
@@ -48,6 +49,9 @@ class HelpBrowser : public QTextBrowser {
   HelpBrowser() {
     setOpenLinks(false);
     setOpenExternalLinks(false);
+    // A help window closes with Esc or Strg+W, as in other programs.
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)})
+      connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
     connect(this, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
       if (url.scheme().isEmpty() && url.path().isEmpty() && url.hasFragment()) scrollToAnchor(url.fragment());
     });
