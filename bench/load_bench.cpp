@@ -6,18 +6,11 @@
 #include "catalogue.h"
 #include "conversion.h"
 #include "real48.h"
+#include "silentboxes.h"
 #include "unitlist.h"
 
 namespace mensurio {
 namespace {
-
-class NoBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
 
 void EnterData() {
   static bool done = (void(!::chdir(MENSURIO_BUILD_DATA)), true);

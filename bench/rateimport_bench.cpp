@@ -10,17 +10,10 @@
 #include <string>
 
 #include "rateimport.h"
+#include "silentboxes.h"
 
 namespace mensurio {
 namespace {
-
-class NoBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
-};
 
 constexpr const char* kCodes[] = {"USD", "JPY", "BGN", "CZK", "DKK", "GBP", "HUF", "PLN", "RON", "SEK",
                                   "CHF", "ISK", "NOK", "TRY", "AUD", "BRL", "CAD", "CNY", "HKD", "IDR",
