@@ -20,7 +20,7 @@ void EnterData() {
 void BM_LoadArea(benchmark::State& state) {
   EnterData();
   int area = static_cast<int>(state.range(0));
-  NoBoxes boxes;
+  SilentBoxes boxes;
   size_t n = 0;
   for (auto _ : state) {
     UnitList units = LoadUnits(AreaCatalogue(area).file, AllOriginsShown(), true, boxes);
@@ -33,7 +33,7 @@ BENCHMARK(BM_LoadArea)->DenseRange(1, kAreaCount)->Unit(benchmark::kMicrosecond)
 
 void BM_LoadAreaGroupedByOrigin(benchmark::State& state) {
   EnterData();
-  NoBoxes boxes;
+  SilentBoxes boxes;
   for (auto _ : state) {
     UnitList units = LoadUnits("LAENGE.DAT", AllOriginsShown(), false, boxes);
     benchmark::DoNotOptimize(units.data());
@@ -42,7 +42,7 @@ void BM_LoadAreaGroupedByOrigin(benchmark::State& state) {
 BENCHMARK(BM_LoadAreaGroupedByOrigin)->Unit(benchmark::kMicrosecond);
 
 int LargestArea() {
-  NoBoxes boxes;
+  SilentBoxes boxes;
   int best = 1;
   size_t most = 0;
   for (int n = 1; n <= kAreaCount; ++n) {
@@ -56,7 +56,7 @@ int LargestArea() {
 void BM_ConvertLargestArea(benchmark::State& state) {
   EnterData();
   static int area = LargestArea();
-  NoBoxes boxes;
+  SilentBoxes boxes;
   UnitList units = LoadUnits(AreaCatalogue(area).file, AllOriginsShown(), true, boxes);
   for (auto _ : state) {
     ConversionResult r = Convert(KindOfArea(area), units, 0, "1,0");

@@ -76,7 +76,7 @@ void ImportInto(benchmark::State& state, const char* base) {
   fs::copy_file(fs::path(MENSURIO_BUILD_DATA) / "WAEHRUNG.DAT", dir / "WAEHRUNG.DAT");
   fs::current_path(dir);
   const std::string xml = DailyXml();
-  NoBoxes boxes;
+  SilentBoxes boxes;
   for (auto _ : state)
     if (!ImportRates(xml, kToday, boxes).has_value()) state.SkipWithError("import failed");
   state.SetLabel(std::to_string(fs::file_size("WAEHRUNG.DAT") / 258) + " records");

@@ -10,6 +10,7 @@ endif()
 # Loading, converting and the start-up measurement; `make bench` runs them.
 if(benchmark_FOUND)
   add_executable(mensurio_bench_load ${CMAKE_SOURCE_DIR}/bench/load_bench.cpp)
+  target_include_directories(mensurio_bench_load PRIVATE ${CMAKE_SOURCE_DIR}/tests/support)
   target_link_libraries(mensurio_bench_load PRIVATE mensurio_core benchmark::benchmark benchmark::benchmark_main)
   target_compile_definitions(mensurio_bench_load PRIVATE MENSURIO_BUILD_DATA="${MENSURIO_DATA_DIR}")
   add_dependencies(mensurio_bench_load mensurio_data)

@@ -21,7 +21,7 @@
 #include <thread>
 #include <vector>
 
-#include "messages.h"
+#include "silentboxes.h"
 
 extern char** environ;
 
@@ -163,15 +163,6 @@ class Xvfb {
  private:
   std::unique_ptr<Process> server_;
   bool up_ = false;
-};
-
-// For the test's own look into the data files.
-class SilentBoxes : public MessageBoxes {
- public:
-  void Show(BoxKind, const std::string&) override {}
-  bool AskYesNo(const std::string&) override { return false; }
-  void ShowPlain(const std::string&, const std::string&) override {}
-  void ReportError(const std::string&) override {}
 };
 
 // Xvfb and the tools the tests drive it with.

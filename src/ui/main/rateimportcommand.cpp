@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "menuitem.h"
 #include "rateimport.h"
 #include "reloadarea.h"
 #include "ratestand.h"
@@ -49,8 +50,7 @@ std::optional<std::string> ReadContent(const QString& path, MessageBoxes& boxes)
 }  // namespace
 
 QAction* AddRateImportItem(TMyWindow& window, QMenu* menu) {
-  QAction* item = menu->addAction("&Wechselkurse importieren...");
-  item->setObjectName("Wechselkurseimportieren1");
+  QAction* item = AddMenuItem(menu, "Wechselkurseimportieren1", "&Wechselkurse importieren...");
   QObject::connect(item, &QAction::triggered, &window, [&window] { ImportRatesCommand(window); });
   return item;
 }

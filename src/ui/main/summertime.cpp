@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "menuitem.h"
 #include "ratestand.h"
 #include "tmywindow.h"
 #include "worldtime.h"
@@ -20,8 +21,7 @@ SummerTime::SummerTime(TMyWindow& window) : window_(window), zones_(std::make_un
 SummerTime::~SummerTime() = default;
 
 void SummerTime::AddMenuItem(QMenu* menu) {
-  item = menu->addAction(QString::fromUtf8("&Sommerzeit berücksichtigen"));
-  item->setObjectName("Sommerzeitbercksichtigen1");
+  item = ui::AddMenuItem(menu, "Sommerzeitbercksichtigen1", "&Sommerzeit berücksichtigen");
   item->setCheckable(true);
   item->setChecked(on_);
   QObject::connect(item, &QAction::triggered, &window_, [this](bool checked) { Toggled(checked); });

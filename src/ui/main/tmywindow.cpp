@@ -20,6 +20,7 @@
 #include "deletehidden.h"
 #include "failedconversion.h"
 #include "hiding.h"
+#include "menuitem.h"
 #include "ownunit.h"
 #include "tdlg_eigene_einfuegen.h"
 #include "tdlg_eigene_einfuegen_waehrung.h"
@@ -199,49 +200,40 @@ void TMyWindow::BuildControls(QWidget* client) {
 }
 
 void TMyWindow::BuildMenu() {
-  auto add = [this](QMenu* menu, const char* name, const char* caption, const QKeySequence& key = {}) {
-    QAction* a = menu->addAction(QString::fromUtf8(caption));
-    a->setObjectName(name);
-    if (!key.isEmpty()) {
-      a->setShortcut(key);
-      a->setShortcutContext(Qt::WindowShortcut);
-    }
-    return a;
-  };
   QMenuBar* bar = menuBar();
   bar->setObjectName("MainMenu1");
   QMenu* datei = bar->addMenu("&Datei");
   AddRateImportItem(*this, datei);
   AddZoneRefreshItem(*this, datei);
   datei->addSeparator();
-  Beenden1 = add(datei, "Beenden1", "&Beenden");
+  Beenden1 = AddMenuItem(datei, "Beenden1", "&Beenden");
   QMenu* bearbeiten = bar->addMenu("&Bearbeiten");
-  Wertkopieren1 = add(bearbeiten, "Wertkopieren1", "&Kopieren Rechenergebnis", QKeySequence("Ctrl+C"));
-  Werteinfgen1 = add(bearbeiten, "Werteinfgen1", "&Einfügen in Werteingabefeld");
+  Wertkopieren1 = AddMenuItem(bearbeiten, "Wertkopieren1", "&Kopieren Rechenergebnis", QKeySequence("Ctrl+C"));
+  Werteinfgen1 = AddMenuItem(bearbeiten, "Werteinfgen1", "&Einfügen in Werteingabefeld");
   bearbeiten->addSeparator();
-  Einheitausblenden1 = add(bearbeiten, "Einheitausblenden1", "Einheit &ausblenden", QKeySequence("Ctrl+Del"));
-  Einheiteinblenden1 = add(bearbeiten, "Einheiteinblenden1", "Einheit &einblenden...");
+  Einheitausblenden1 = AddMenuItem(bearbeiten, "Einheitausblenden1", "Einheit &ausblenden", QKeySequence("Ctrl+Del"));
+  Einheiteinblenden1 = AddMenuItem(bearbeiten, "Einheiteinblenden1", "Einheit &einblenden...");
   AusgeblendeteEinheitenlschen1 =
-      add(bearbeiten, "AusgeblendeteEinheitenlschen1", "Au&sgeblendete Einheiten löschen");
+      AddMenuItem(bearbeiten, "AusgeblendeteEinheitenlschen1", "Au&sgeblendete Einheiten löschen");
   bearbeiten->addSeparator();
-  EigeneEinheiteinfgen1 = add(bearbeiten, "EigeneEinheiteinfgen1", "Eigene Einheit ein&fügen...");
-  Umrechnungsfaktorndern1 = add(bearbeiten, "Umrechnungsfaktorndern1", "&Umrechnungsfaktor ändern...");
+  EigeneEinheiteinfgen1 = AddMenuItem(bearbeiten, "EigeneEinheiteinfgen1", "Eigene Einheit ein&fügen...");
+  Umrechnungsfaktorndern1 = AddMenuItem(bearbeiten, "Umrechnungsfaktorndern1", "&Umrechnungsfaktor ändern...");
   QMenu* einstellungen = bar->addMenu("&Einstellungen");
-  Fliekommaanzeige1 = add(einstellungen, "Fliekommaanzeige1", "&Fließkommaanzeige");
-  WissenschaZahlenanzeige1 = add(einstellungen, "WissenschaZahlenanzeige1", "&Wissenscha. Zahlenanzeige");
+  Fliekommaanzeige1 = AddMenuItem(einstellungen, "Fliekommaanzeige1", "&Fließkommaanzeige");
+  WissenschaZahlenanzeige1 = AddMenuItem(einstellungen, "WissenschaZahlenanzeige1", "&Wissenscha. Zahlenanzeige");
   einstellungen->addSeparator();
   EinheitensortierungnachAlphabet1 =
-      add(einstellungen, "EinheitensortierungnachAlphabet1", "Einheitensortierung nach &Alphabet");
-  EinheitensortierungnachLand1 = add(einstellungen, "EinheitensortierungnachLand1", "Einheitensortierung nach &Land");
+      AddMenuItem(einstellungen, "EinheitensortierungnachAlphabet1", "Einheitensortierung nach &Alphabet");
+  EinheitensortierungnachLand1 = AddMenuItem(einstellungen, "EinheitensortierungnachLand1", "Einheitensortierung nach &Land");
   einstellungen->addSeparator();
   summer_time->AddMenuItem(einstellungen);
   einstellungen->addSeparator();
-  Lnderauseinblenden1 = add(einstellungen, "Lnderauseinblenden1", "Lä&nder aus-/einblenden...");
+  Lnderauseinblenden1 = AddMenuItem(einstellungen, "Lnderauseinblenden1", "Lä&nder aus-/einblenden...");
   QMenu* hilfe = bar->addMenu("&Hilfe");
-  Index1 = add(hilfe, "Index1", "&Index", QKeySequence(Qt::Key_F1));
-  Vorsatzzeichen1 = add(hilfe, "Vorsatzzeichen1", "&Vorsatzzeichen");
+  Index1 = AddMenuItem(hilfe, "Index1", "&Index", QKeySequence(Qt::Key_F1));
+  Vorsatzzeichen1 = AddMenuItem(hilfe, "Vorsatzzeichen1", "&Vorsatzzeichen");
   hilfe->addSeparator();
-  ber1 = add(hilfe, "ber1", "&Über Mensurio");
+  ber1 = AddMenuItem(hilfe, "ber1", "&Über Mensurio");
 
   connect(Beenden1, &QAction::triggered, this, &TMyWindow::Beenden1Click);
   connect(Wertkopieren1, &QAction::triggered, this, &TMyWindow::Wertkopieren1Click);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "menuitem.h"
 #include "reloadarea.h"
 #include "summertime.h"
 #include "tmywindow.h"
@@ -11,8 +12,7 @@
 namespace mensurio::ui {
 
 QAction* AddZoneRefreshItem(TMyWindow& window, QMenu* menu) {
-  QAction* item = menu->addAction("&Zeitzonen aktualisieren");
-  item->setObjectName("Zeitzonenaktualisieren1");
+  QAction* item = AddMenuItem(menu, "Zeitzonenaktualisieren1", "&Zeitzonen aktualisieren");
   QObject::connect(item, &QAction::triggered, &window, [&window] { RefreshZonesCommand(window); });
   return item;
 }

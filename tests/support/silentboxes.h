@@ -1,5 +1,5 @@
-// Message boxes that show nothing and answer No: the benchmarks measure the
-// work, not the questions.
+// Message boxes that show nothing and answer No, for benchmarks and for the
+// end-to-end tests' own look into the data files.
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace mensurio {
 
-class NoBoxes : public MessageBoxes {
+class SilentBoxes : public MessageBoxes {
  public:
   void Show(BoxKind, const std::string&) override {}
   bool AskYesNo(const std::string&) override { return false; }
